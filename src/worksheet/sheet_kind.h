@@ -1,0 +1,4 @@
+#pragma once
+
+// Each trainer builds its own kind of worksheet.
+enum class SheetKind { SingleRow, TwoRow, ThreeRow };
