@@ -1,6 +1,7 @@
 #pragma once
 
 #include "worksheet/sheet_kind.h"
+#include "worksheet/worksheet_commands.h"
 
 #include <QObject>
 #include <QStringList>
@@ -8,6 +9,8 @@
 
 class Platform;
 class RandomSource;
+class QListWidget;
+class QPushButton;
 class QWidget;
 
 // The worksheet strip ("Abbruch", "Aufgaben drucken", "Lösungen drucken",
@@ -29,4 +32,26 @@ public:
     void close(); // "Abbruch"
     bool isShown() const;
     QStringList rows() const;
+
+    static inline const QString panelName = QStringLiteral("Bild3");
+    static inline const QString listName = QStringLiteral("Liste5");
+    static inline const QString cancelButtonName = QStringLiteral("Befehl16");
+    static inline const QString printTasksButtonName = QStringLiteral("Befehl17");
+    static inline const QString printSolutionsButtonName = QStringLiteral("Befehl18");
+    static inline const QString copyButtonName = QStringLiteral("Befehl19");
+
+signals:
+    void closed(); // "Abbruch" took the sheet away
+
+private:
+    QPushButton *addButton(const QString &name, const QString &caption, int left, int width);
+    void placeAt(int leftTwips);
+
+    SheetKind m_kind;
+    Platform &m_platform;
+    RandomSource &m_random;
+    Hooks m_hooks;
+    WorksheetCommands m_commands;
+    QWidget *m_panel = nullptr;
+    QListWidget *m_list = nullptr;
 };

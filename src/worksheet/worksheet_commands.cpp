@@ -1,0 +1,153 @@
+#include "worksheet/worksheet_commands.h"
+
+#include "shell/lenient_number.h"
+#include "shell/platform.h"
+#include "worksheet/worksheet_documents.h"
+
+#include <QDir>
+
+namespace {
+
+QString sheetName(SheetSide side)
+{
+    return side == SheetSide::Tasks ? QStringLiteral("Rechenblatt")
+                                    : QStringLiteral("Lösungsblatt");
+}
+
+const QString twoCR = QString(2, CR);
+
+} // namespace
+
+WorksheetCommands::WorksheetCommands(SheetKind kind, Platform &platform, Sources sources)
+    : m_kind(kind)
+    , m_platform(platform)
+    , m_sources(std::move(sources))
+{
+}
+
+QString WorksheetCommands::question(SheetSide side)
+{
+    return QStringLiteral("Das %1 jetzt ausdrucken?").arg(sheetName(side)) + twoCR;
+}
+
+QString WorksheetCommands::closingMessage(SheetSide side)
+{
+    return QStringLiteral("Das %1 wird gedruckt ...").arg(sheetName(side)) + twoCR;
+}
+
+QString WorksheetCommands::noPrinterQuestion(SheetSide side)
+{
+    return QStringLiteral("Es ist kein Drucker eingerichtet.") + CR
+        + QStringLiteral("Soll das %1 stattdessen als PDF-Datei gespeichert werden?")
+              .arg(sheetName(side))
+        + twoCR;
+}
+
+QString WorksheetCommands::pdfDialogTitle(SheetSide side)
+{
+    return QStringLiteral("Das %1 als PDF-Datei speichern").arg(sheetName(side));
+}
+
+QString WorksheetCommands::pdfSuggestedName(SheetSide side)
+{
+    return sheetName(side) + QStringLiteral(".pdf");
+}
+
+QString WorksheetCommands::pdfSavedMessage(SheetSide side, const QString &file)
+{
+    return QStringLiteral("Das %1 wurde als PDF-Datei gespeichert:").arg(sheetName(side)) + CR
+        + QDir::toNativeSeparators(file) + twoCR;
+}
+
+QString WorksheetCommands::printFailedMessage(SheetSide side)
+{
+    return QStringLiteral("Das %1 konnte nicht gedruckt werden.").arg(sheetName(side)) + CR
+        + QStringLiteral("Bitte den Drucker prüfen und es noch einmal versuchen.") + twoCR;
+}
+
+QString WorksheetCommands::pdfFailedMessage(SheetSide side, const QString &file)
+{
+    return QStringLiteral("Das %1 konnte nicht als PDF-Datei gespeichert werden:")
+               .arg(sheetName(side))
+        + CR + QDir::toNativeSeparators(file) + twoCR;
+}
+
+QString WorksheetCommands::copiedMessage()
+{
+    return QStringLiteral("Die Rechenaufgaben und die Lösungen wurden in die Ablage kopiert.") + CR
+        + QStringLiteral("(Beim Einfügen muss die Schriftart 'COURIER NEW' gesetzt werden!)")
+        + twoCR;
+}
+
+bool WorksheetCommands::printerLocked() const
+{
+    return m_sources.printerLocked ? m_sources.printerLocked() : true;
+}
+
+QString WorksheetCommands::pointsText() const
+{
+    return m_sources.pointsText ? m_sources.pointsText() : QStringLiteral("0");
+}
+
+bool WorksheetCommands::checkPrinterLock()
+{
+    if (!printerLocked())
+        return true;
+    const QString entered = m_platform.inputText(passwordPrompt, passwordTitle, passwordDefault);
+    // A cancelled dialog gives the empty text, which must never unlock.
+    return !entered.isEmpty() && entered == pointsText();
+}
+
+void WorksheetCommands::printTaskSheet(const QStringList &rows)
+{
+    printSheet(SheetSide::Tasks, rows);
+}
+
+void WorksheetCommands::printSolutionSheet(const QStringList &rows)
+{
+    printSheet(SheetSide::Solutions, rows);
+}
+
+void WorksheetCommands::printSheet(SheetSide side, const QStringList &rows)
+{
+    if (!checkPrinterLock())
+        return;
+    const QString title = WorksheetLayout::of(m_kind).messageTitle;
+    if (!askYesNo(m_platform, question(side), title, MessageIcon::Question, DefaultButton::Second))
+        return;
+    if (!m_platform.hasPrinter()) {
+        saveAsPdf(side, rows);
+        return;
+    }
+    const PrintDocument document = WorksheetDocuments::sheetDocument(m_kind, side, rows);
+    if (m_platform.print(document, QString()) == PrintOutcome::Failed) {
+        m_platform.message(printFailedMessage(side), printTitle, MessageButtons::Ok,
+                           MessageIcon::Stop, DefaultButton::First);
+        return;
+    }
+    showInfo(m_platform, closingMessage(side), printTitle);
+}
+
+void WorksheetCommands::saveAsPdf(SheetSide side, const QStringList &rows)
+{
+    const QString title = WorksheetLayout::of(m_kind).messageTitle;
+    if (!askYesNo(m_platform, noPrinterQuestion(side), title, MessageIcon::Question,
+                  DefaultButton::Second))
+        return;
+    const QString file = m_platform.pdfFileName(pdfDialogTitle(side), pdfSuggestedName(side));
+    if (file.isEmpty())
+        return;
+    const PrintDocument document = WorksheetDocuments::sheetDocument(m_kind, side, rows);
+    if (m_platform.print(document, file) == PrintOutcome::Failed) {
+        m_platform.message(pdfFailedMessage(side, file), printTitle, MessageButtons::Ok,
+                           MessageIcon::Stop, DefaultButton::First);
+        return;
+    }
+    showInfo(m_platform, pdfSavedMessage(side, file), printTitle);
+}
+
+void WorksheetCommands::copyWorksheet(const QStringList &rows)
+{
+    m_platform.setClipboardText(WorksheetDocuments::clipboardText(m_kind, rows));
+    showInfo(m_platform, copiedMessage(), clipboardTitle);
+}

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "worksheet/sheet_kind.h"
+#include "worksheet/worksheet_layout.h"
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+class Platform;
+
+// The print and copy commands of a worksheet, with the messages they show.
+class WorksheetCommands {
+public:
+    // Read at the moment of each command. Without a lock source printing counts
+    // as locked (the lock is set at start); without a points source the points read "0".
+    struct Sources {
+        std::function<bool()> printerLocked;
+        std::function<QString()> pointsText;
+    };
+
+    WorksheetCommands(SheetKind kind, Platform &platform, Sources sources);
+
+    // True when printing may go on: the lock is off, or the password (the points
+    // shown right now, exactly) was entered. The lock itself stays as it is.
+    bool checkPrinterLock();
+    void printTaskSheet(const QStringList &rows);
+    void printSolutionSheet(const QStringList &rows);
+    void copyWorksheet(const QStringList &rows);
+
+    static QString question(SheetSide side);
+    static QString closingMessage(SheetSide side);
+    static QString noPrinterQuestion(SheetSide side);
+    static QString pdfDialogTitle(SheetSide side);
+    static QString pdfSuggestedName(SheetSide side);
+    static QString pdfSavedMessage(SheetSide side, const QString &file);
+    static QString printFailedMessage(SheetSide side);
+    static QString pdfFailedMessage(SheetSide side, const QString &file);
+    static QString copiedMessage();
+
+    static inline const QString printTitle = QStringLiteral("Drucken");
+    static inline const QString clipboardTitle = QStringLiteral("Zwischenablage");
+    static inline const QString passwordPrompt = QStringLiteral("Kennwort eingeben:");
+    static inline const QString passwordTitle = QStringLiteral("Druckersperre aufheben");
+    static inline const QString passwordDefault = QStringLiteral("Passwort");
+
+private:
+    void printSheet(SheetSide side, const QStringList &rows);
+    void saveAsPdf(SheetSide side, const QStringList &rows);
+    bool printerLocked() const;
+    QString pointsText() const;
+
+    SheetKind m_kind;
+    Platform &m_platform;
+    Sources m_sources;
+};

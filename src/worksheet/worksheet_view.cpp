@@ -1,0 +1,136 @@
+#include "worksheet/worksheet_view.h"
+
+#include "shell/twips.h"
+#include "worksheet/worksheet_builder.h"
+
+#include <QColor>
+#include <QFont>
+#include <QListWidget>
+#include <QPalette>
+#include <QPushButton>
+#include <QWidget>
+
+namespace {
+constexpr int shownLeft = 960;   // over the trainer's working area
+constexpr int hiddenLeft = 8040; // beyond the 7830-twip client area
+constexpr int panelTop = 120;
+constexpr int panelWidth = 5895;
+constexpr int panelHeight = 615;
+constexpr int listTop = panelTop + 720;
+constexpr int listHeight = 4590;
+constexpr int buttonTop = 120;
+constexpr int buttonHeight = 495;
+constexpr qreal listPointSize = 9.75;
+const QColor listText(255, 255, 0);
+const QColor listBackground(128, 128, 255);
+
+QFont listFont()
+{
+    QFont font(QStringLiteral("Courier New"));
+    font.setPointSizeF(listPointSize);
+    font.setBold(true);
+    // The rows are columns of digits: any substitute face must be fixed-pitch too.
+    font.setStyleHint(QFont::Monospace);
+    font.setFixedPitch(true);
+    return font;
+}
+} // namespace
+
+WorksheetView::WorksheetView(QWidget *window, SheetKind kind, Platform &platform,
+                             RandomSource &random, Hooks hooks)
+    : QObject(window)
+    , m_kind(kind)
+    , m_platform(platform)
+    , m_random(random)
+    , m_hooks(std::move(hooks))
+    , m_commands(kind, platform, {m_hooks.printerLocked, m_hooks.pointsText})
+    , m_panel(new QWidget(window))
+    , m_list(new QListWidget(window))
+{
+    m_panel->setObjectName(panelName);
+    m_panel->setAutoFillBackground(true); // covers the trainer's command row underneath
+
+    m_list->setObjectName(listName);
+    m_list->setFont(listFont());
+    QPalette palette = m_list->palette();
+    palette.setColor(QPalette::Base, listBackground);
+    palette.setColor(QPalette::Text, listText);
+    m_list->setPalette(palette);
+
+    QPushButton *cancel = addButton(cancelButtonName, QStringLiteral("Abbruch"), 0, 1095);
+    QPushButton *printTasks =
+        addButton(printTasksButtonName, QStringLiteral("Aufgaben drucken"), 1080, 1815);
+    QPushButton *printSolutions =
+        addButton(printSolutionsButtonName, QStringLiteral("Lösungen drucken"), 2880, 1815);
+    QPushButton *copy = addButton(copyButtonName, QStringLiteral("Kopieren"), 4680, 1215);
+
+    connect(cancel, &QPushButton::clicked, this, [this] {
+        close();
+        emit closed();
+    });
+    // The commands work on a sheet that is shown, never on an empty list.
+    connect(printTasks, &QPushButton::clicked, this, [this] {
+        if (isShown())
+            m_commands.printTaskSheet(rows());
+    });
+    connect(printSolutions, &QPushButton::clicked, this, [this] {
+        if (isShown())
+            m_commands.printSolutionSheet(rows());
+    });
+    connect(copy, &QPushButton::clicked, this, [this] {
+        if (isShown())
+            m_commands.copyWorksheet(rows());
+    });
+
+    placeAt(hiddenLeft);
+    m_panel->hide();
+    m_list->hide();
+}
+
+QPushButton *WorksheetView::addButton(const QString &name, const QString &caption, int left,
+                                      int width)
+{
+    auto *button = new QPushButton(caption, m_panel);
+    button->setObjectName(name);
+    button->setGeometry(Twips::rect(left, buttonTop, width, buttonHeight));
+    return button;
+}
+
+void WorksheetView::placeAt(int leftTwips)
+{
+    m_panel->setGeometry(Twips::rect(leftTwips, panelTop, panelWidth, panelHeight));
+    m_list->setGeometry(Twips::rect(leftTwips, listTop, panelWidth, listHeight));
+}
+
+void WorksheetView::build()
+{
+    const bool staircase = m_hooks.staircase && m_hooks.staircase();
+    m_list->clear();
+    m_list->addItems(WorksheetBuilder::buildWorksheet(m_kind, staircase, m_random, m_platform));
+    placeAt(shownLeft);
+    m_list->show();
+    m_list->raise();
+    m_panel->show();
+    m_panel->raise();
+}
+
+void WorksheetView::close()
+{
+    placeAt(hiddenLeft);
+    m_panel->hide();
+    m_list->hide();
+    m_list->clear();
+}
+
+bool WorksheetView::isShown() const
+{
+    return !m_panel->isHidden() && m_panel->x() == Twips::toPixels(shownLeft);
+}
+
+QStringList WorksheetView::rows() const
+{
+    QStringList texts;
+    for (int row = 0; row < m_list->count(); ++row)
+        texts.append(m_list->item(row)->text());
+    return texts;
+}
