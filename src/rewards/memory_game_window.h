@@ -1,9 +1,13 @@
 #pragma once
 
+#include "rewards/memory_game.h"
+
+#include <QList>
 #include <QWidget>
 
 class Platform;
 class RandomSource;
+class MemoryCard;
 
 // The memory game: nine pairs of cards whose factors add up to 10.
 class MemoryGameWindow : public QWidget {
@@ -11,7 +15,30 @@ class MemoryGameWindow : public QWidget {
 public:
     MemoryGameWindow(Platform &platform, RandomSource &random);
 
+    // The board as it stands; it survives hiding and showing the window.
+    const MemoryGame &game() const { return m_game; }
+
 signals:
     // The game ended (all pairs found, quit, or closed through the frame); the window is hidden.
     void finished();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void buildControls();
+    void cardClicked(int card);
+    void showHelp();
+    void askToQuit();
+    void finishGame();
+    void leave();
+    void showBoard();
+
+    Platform &m_platform;
+    RandomSource &m_random;
+    MemoryGame m_game;
+    QList<MemoryCard *> m_cards;
+    bool m_placed = false;
+    bool m_messageOpen = false;
 };

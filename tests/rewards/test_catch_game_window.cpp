@@ -1,0 +1,388 @@
+#include "rewards/catch_game_window.h"
+
+#include "rewards/catch_game_state.h"
+#include "support/scripted_platform.h"
+#include "support/scripted_random.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTimer>
+#include <QtTest/QTest>
+
+namespace {
+const QColor navy(0, 0, 128);
+constexpr qreal cellPixels = 14 * 20 / 15.0;
+
+// The pixels of a cell that only a mark printed into that very cell reaches.
+QRect cellArea(int column, int row)
+{
+    return QRect(qRound(column * cellPixels), qRound(row * cellPixels), 16, 20);
+}
+
+int navyPixels(const QImage &image, const QRect &area)
+{
+    int count = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            count += image.pixelColor(x, y) == navy;
+    return count;
+}
+
+QList<double> drawsFor(const QList<QPoint> &cells)
+{
+    QList<double> draws;
+    for (const QPoint &cell : cells)
+        draws << ScriptedRandom::forDigit(cell.x(), 1, 24) << ScriptedRandom::forDigit(cell.y(), 3, 14);
+    return draws;
+}
+
+struct CatchFixture {
+    ScriptedPlatform platform;
+    ScriptedRandom random;
+    CatchGameState state;
+    CatchGameWindow window{platform, random, state};
+    QSignalSpy finished{&window, &CatchGameWindow::finished};
+
+    CatchFixture()
+    {
+        window.prepareGame();
+        window.show();
+    }
+    template<typename T = QWidget> T *control(const char *name)
+    {
+        return window.findChild<T *>(QString::fromLatin1(name));
+    }
+    QTimer *timer() { return window.findChild<QTimer *>(QStringLiteral("Zeit1")); }
+    QString nextDigit() { return control<QLabel>("Bezeichnung3")->text(); }
+    QPoint cursor() const { return {state.CursorColumn, state.CursorRow}; }
+    // One timer tick, delivered as the running timer would deliver it.
+    void tick()
+    {
+        QVERIFY(timer()->isActive());
+        QTimerEvent event(timer()->timerId());
+        QCoreApplication::sendEvent(timer(), &event);
+    }
+    // Only the digit 9 is left, on the cell left of the cursor.
+    void lastDigitBesideCursor()
+    {
+        state.DigitsToCatch = QStringLiteral("9");
+        state.DigitColumns[1] = 13;
+        state.DigitRows[1] = 9;
+    }
+};
+} // namespace
+
+class TestCatchGameWindow : public QObject {
+    Q_OBJECT
+private slots:
+    void controlsStandWhereTheyBelong_data();
+    void controlsStandWhereTheyBelong();
+    void windowIsCentredWhenShown();
+    void preparedGameWaitsWithCursorInTheMiddle();
+    void arrowKeysMoveTheCursorWhicheverControlHasTheFocus_data();
+    void arrowKeysMoveTheCursorWhicheverControlHasTheFocus();
+    void quitQuestionEndsTheGameOnlyOnYes_data();
+    void quitQuestionEndsTheGameOnlyOnYes();
+    void speedChangeSetsTheIntervalAndHandsTheFocusToTheLeftButton();
+    void nextGameStartsAfreshWithTheChosenSpeed();
+    void closingThroughTheFrameEndsTheGame();
+    void lastCatchBringsExactlyOneEndMessage_data();
+    void lastCatchBringsExactlyOneEndMessage();
+    void tickDuringTheQuitQuestionIsHeldBack();
+    void drawnMarksSurviveARepaint();
+    void movedCursorLeavesNoMarkBehind();
+};
+
+void TestCatchGameWindow::controlsStandWhereTheyBelong_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("geometry"); // twips ÷ 15
+    QTest::newRow("ENDE") << "Befehl1" << QRect(8, 8, 49, 33);
+    QTest::newRow("left") << "Bild1" << QRect(80, 8, 33, 33);
+    QTest::newRow("up") << "Bild2" << QRect(112, 8, 33, 33);
+    QTest::newRow("down") << "Bild3" << QRect(144, 8, 33, 33);
+    QTest::newRow("right") << "Bild4" << QRect(176, 8, 33, 33);
+    QTest::newRow("next digit") << "Bezeichnung3" << QRect(232, 8, 25, 33);
+    QTest::newRow("speed panel") << "Figur1" << QRect(280, 8, 193, 33);
+    QTest::newRow("schnell") << "Bezeichnung1" << QRect(288, 16, 49, 17);
+    QTest::newRow("speed bar") << "HBildlauf1" << QRect(336, 16, 73, 17);
+    QTest::newRow("langsam") << "Bezeichnung2" << QRect(416, 16, 49, 17);
+    QTest::newRow("play field") << "Figur2" << QRect(8, 48, 465, 281);
+}
+
+void TestCatchGameWindow::controlsStandWhereTheyBelong()
+{
+    QFETCH(QString, name);
+    QFETCH(QRect, geometry);
+    CatchFixture game;
+    QCOMPARE(game.window.objectName(), QStringLiteral("Form4"));
+    QCOMPARE(game.window.windowTitle(), QStringLiteral("Zahlfange"));
+    QCOMPARE(game.window.minimumSize(), QSize(483, 339));
+    QCOMPARE(game.window.maximumSize(), QSize(483, 339));
+    QWidget *control = game.window.findChild<QWidget *>(name);
+    QVERIFY(control);
+    QCOMPARE(control->geometry(), geometry);
+}
+
+void TestCatchGameWindow::windowIsCentredWhenShown()
+{
+    ScriptedPlatform platform;
+    platform.screen = QSize(1000, 800);
+    ScriptedRandom random;
+    CatchGameState state;
+    CatchGameWindow window(platform, random, state);
+    window.prepareGame();
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QCOMPARE(window.pos(), QPoint((1000 - window.frameGeometry().width()) / 2,
+                                  (800 - window.frameGeometry().height()) / 2));
+}
+
+void TestCatchGameWindow::preparedGameWaitsWithCursorInTheMiddle()
+{
+    CatchFixture game;
+    QCOMPARE(game.cursor(), QPoint(14, 9));
+    QCOMPARE(game.state.DigitsToCatch, QStringLiteral("0123456789"));
+    QCOMPARE(game.nextDigit(), QStringLiteral("0"));
+    QVERIFY(game.timer()->isActive());
+    QCOMPARE(game.timer()->interval(), 7000);
+    // Nothing is drawn before the first move or tick.
+    QCOMPARE(navyPixels(game.window.grab().toImage(), game.window.rect()), 0);
+    const auto arrows = {"Bild1", "Bild2", "Bild3", "Bild4"};
+    const QStringList names{"Nach links", "Nach oben", "Nach unten", "Nach rechts"};
+    int i = 0;
+    for (const char *arrow : arrows)
+        QCOMPARE(game.control(arrow)->accessibleName(), names[i++]);
+}
+
+void TestCatchGameWindow::arrowKeysMoveTheCursorWhicheverControlHasTheFocus_data()
+{
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QPoint>("cursor");
+    QTest::newRow("left on the speed bar") << "HBildlauf1" << int(Qt::Key_Left) << QPoint(13, 9);
+    QTest::newRow("right on the speed bar") << "HBildlauf1" << int(Qt::Key_Right) << QPoint(15, 9);
+    QTest::newRow("up on the speed bar") << "HBildlauf1" << int(Qt::Key_Up) << QPoint(14, 8);
+    QTest::newRow("down on the speed bar") << "HBildlauf1" << int(Qt::Key_Down) << QPoint(14, 10);
+    QTest::newRow("left on ENDE") << "Befehl1" << int(Qt::Key_Left) << QPoint(13, 9);
+    QTest::newRow("down on the up button") << "Bild2" << int(Qt::Key_Down) << QPoint(14, 10);
+    QTest::newRow("a letter is ignored") << "HBildlauf1" << int(Qt::Key_A) << QPoint(14, 9);
+}
+
+void TestCatchGameWindow::arrowKeysMoveTheCursorWhicheverControlHasTheFocus()
+{
+    QFETCH(QString, focus);
+    QFETCH(int, key);
+    QFETCH(QPoint, cursor);
+    CatchFixture game;
+    QWidget *target = game.window.findChild<QWidget *>(focus);
+    QVERIFY(target);
+    QTest::keyClick(target, Qt::Key(key));
+    QCOMPARE(game.cursor(), cursor);
+    QCOMPARE(game.control<QScrollBar>("HBildlauf1")->value(), 7);
+    QVERIFY(game.platform.messages.isEmpty());
+}
+
+void TestCatchGameWindow::quitQuestionEndsTheGameOnlyOnYes_data()
+{
+    QTest::addColumn<QString>("way");
+    QTest::addColumn<MessageAnswer>("answer");
+    QTest::addColumn<bool>("ended");
+    for (const char *way : {"ENDE", "Escape on the speed bar", "Escape on the down button"}) {
+        QTest::addRow("%s, Yes", way) << QString::fromLatin1(way) << MessageAnswer::Yes << true;
+        QTest::addRow("%s, No", way) << QString::fromLatin1(way) << MessageAnswer::No << false;
+    }
+}
+
+void TestCatchGameWindow::quitQuestionEndsTheGameOnlyOnYes()
+{
+    QFETCH(QString, way);
+    QFETCH(MessageAnswer, answer);
+    QFETCH(bool, ended);
+    CatchFixture game;
+    QTest::keyClick(game.control("Bild1"), Qt::Key_Up);
+    game.platform.answers = {answer};
+    if (way == QLatin1String("ENDE"))
+        QTest::mouseClick(game.control("Befehl1"), Qt::LeftButton);
+    else
+        QTest::keyClick(game.control(way.endsWith(QLatin1String("bar")) ? "HBildlauf1" : "Bild3"), Qt::Key_Escape);
+
+    QCOMPARE(game.platform.messages.size(), 1);
+    const ScriptedPlatform::Message &box = game.platform.messages.first();
+    QCOMPARE(box.text, QStringLiteral("  Dieses Spiel jetzt beenden?"));
+    QCOMPARE(box.title, QStringLiteral("Zahlfange"));
+    QCOMPARE(box.buttons, MessageButtons::YesNo);
+    QCOMPARE(box.icon, MessageIcon::Stop);
+    QCOMPARE(box.defaultButton, DefaultButton::First);
+
+    QCOMPARE(game.finished.size(), ended ? 1 : 0);
+    QCOMPARE(game.window.isVisible(), !ended);
+    QCOMPARE(game.timer()->isActive(), !ended);
+    QCOMPARE(game.cursor(), QPoint(14, 8));
+    QCOMPARE(game.state.DigitsToCatch, QStringLiteral("0123456789"));
+}
+
+void TestCatchGameWindow::speedChangeSetsTheIntervalAndHandsTheFocusToTheLeftButton()
+{
+    CatchFixture game;
+    auto *speedBar = game.control<QScrollBar>("HBildlauf1");
+    speedBar->setFocus();
+    for (int step = 0; step < 6; ++step)
+        speedBar->triggerAction(QAbstractSlider::SliderSingleStepSub);
+    QCOMPARE(speedBar->value(), 1);
+    QCOMPARE(game.timer()->interval(), 1000);
+    QVERIFY(game.timer()->isActive());
+    QCOMPARE(game.window.focusWidget(), game.control("Bild1"));
+
+    // The next Left arrow goes to the game, not to the speed bar.
+    QTest::keyClick(game.window.focusWidget(), Qt::Key_Left);
+    QCOMPARE(game.cursor(), QPoint(13, 9));
+    QCOMPARE(speedBar->value(), 1);
+}
+
+void TestCatchGameWindow::nextGameStartsAfreshWithTheChosenSpeed()
+{
+    CatchFixture game;
+    game.control<QScrollBar>("HBildlauf1")->setValue(3);
+    game.lastDigitBesideCursor();
+    QTest::keyClick(&game.window, Qt::Key_Left);
+    QCOMPARE(game.finished.size(), 1);
+    QCOMPARE(game.nextDigit(), QString());
+
+    game.window.prepareGame();
+    game.window.show();
+
+    QCOMPARE(game.cursor(), QPoint(14, 9));
+    for (int i = 1; i <= 10; ++i)
+        QCOMPARE(QPoint(game.state.DigitColumns[i], game.state.DigitRows[i]), QPoint(i + 3, i + 3));
+    QCOMPARE(game.state.DigitsToCatch, QStringLiteral("0123456789"));
+    QCOMPARE(game.nextDigit(), QStringLiteral("0"));
+    QCOMPARE(game.control<QScrollBar>("HBildlauf1")->value(), 3);
+    QCOMPARE(game.timer()->interval(), 3000);
+    QVERIFY(game.timer()->isActive());
+    // The marks of the last game are gone.
+    QCOMPARE(navyPixels(game.window.grab().toImage(), game.window.rect()), 0);
+}
+
+void TestCatchGameWindow::closingThroughTheFrameEndsTheGame()
+{
+    CatchFixture game;
+    QVERIFY(QTest::qWaitForWindowExposed(&game.window));
+    QVERIFY(game.window.close());
+    QVERIFY(!game.window.isVisible());
+    QVERIFY(!game.timer()->isActive());
+    QCOMPARE(game.finished.size(), 1);
+    QVERIFY(game.platform.messages.isEmpty());
+    // A second close of the hidden window ends nothing again.
+    game.window.close();
+    QCOMPARE(game.finished.size(), 1);
+}
+
+void TestCatchGameWindow::lastCatchBringsExactlyOneEndMessage_data()
+{
+    QTest::addColumn<QString>("whileOpen");
+    QTest::newRow("timer ticks") << "tick";
+    QTest::newRow("Escape pressed") << "escape";
+    QTest::newRow("frame closed") << "close";
+    QTest::newRow("nothing else") << "";
+}
+
+void TestCatchGameWindow::lastCatchBringsExactlyOneEndMessage()
+{
+    QFETCH(QString, whileOpen);
+    CatchFixture game;
+    game.lastDigitBesideCursor();
+    bool visibleDuringBox = false;
+    game.platform.whileMessageOpen = [&](const ScriptedPlatform::Message &) {
+        visibleDuringBox = game.window.isVisible();
+        if (whileOpen == QLatin1String("tick")) {
+            game.tick();
+            game.tick();
+        } else if (whileOpen == QLatin1String("escape")) {
+            QTest::keyClick(&game.window, Qt::Key_Escape);
+        } else if (whileOpen == QLatin1String("close")) {
+            game.window.close();
+        }
+    };
+
+    QTest::keyClick(game.control("HBildlauf1"), Qt::Key_Left);
+
+    QCOMPARE(game.platform.messages.size(), 1);
+    const ScriptedPlatform::Message &box = game.platform.messages.first();
+    QCOMPARE(box.text, QStringLiteral("  Das Spiel ist beendet!"));
+    QCOMPARE(box.title, QStringLiteral("Zahlfange"));
+    QCOMPARE(box.buttons, MessageButtons::Ok);
+    QVERIFY(visibleDuringBox);
+    QCOMPARE(game.finished.size(), 1);
+    QVERIFY(!game.window.isVisible());
+    QVERIFY(!game.timer()->isActive());
+    QCOMPARE(game.state.DigitsToCatch, QString());
+    QCOMPARE(game.random.drawn() + game.random.exhausted(), 0);
+}
+
+void TestCatchGameWindow::tickDuringTheQuitQuestionIsHeldBack()
+{
+    CatchFixture game;
+    game.state.DigitsToCatch = QStringLiteral("9");
+    game.state.DigitColumns[1] = 20;
+    game.state.DigitRows[1] = 12;
+    // Were the tick processed, the 9 would jump onto the cursor and be caught.
+    game.random.append(drawsFor({{14, 9}}));
+    game.platform.answers = {MessageAnswer::No};
+    game.platform.whileMessageOpen = [&](const ScriptedPlatform::Message &) { game.tick(); };
+
+    QTest::keyClick(&game.window, Qt::Key_Escape);
+
+    QCOMPARE(game.platform.messages.size(), 1);
+    QCOMPARE(game.state.DigitsToCatch, QStringLiteral("9"));
+    QCOMPARE(game.random.drawn(), 0);
+    QVERIFY(game.window.isVisible());
+    QCOMPARE(game.finished.size(), 0);
+
+    // The game goes on: the next tick catches the 9 and ends it.
+    game.platform.whileMessageOpen = nullptr;
+    game.tick();
+    QCOMPARE(game.platform.messageTexts(),
+             (QStringList{"  Dieses Spiel jetzt beenden?", "  Das Spiel ist beendet!"}));
+    QCOMPARE(game.finished.size(), 1);
+}
+
+void TestCatchGameWindow::drawnMarksSurviveARepaint()
+{
+    CatchFixture game;
+    QVERIFY(QTest::qWaitForWindowExposed(&game.window));
+    const QList<QPoint> cells{{2, 3}, {3, 4}, {4, 5}, {5, 6}, {6, 7}, {7, 8}, {8, 10}, {9, 11}, {10, 12}, {11, 13}};
+    game.random.append(drawsFor(cells));
+    game.tick();
+    QTest::keyClick(&game.window, Qt::Key_Right);
+
+    const QImage before = game.window.grab().toImage();
+    for (const QPoint &cell : cells)
+        QVERIFY2(navyPixels(before, cellArea(cell.x(), cell.y())) > 0, "digit drawn");
+    QVERIFY(navyPixels(before, cellArea(15, 9)) > 0);
+
+    game.window.hide();
+    game.window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&game.window));
+    game.window.repaint();
+    QCOMPARE(game.window.grab().toImage(), before);
+}
+
+void TestCatchGameWindow::movedCursorLeavesNoMarkBehind()
+{
+    CatchFixture game;
+    QTest::keyClick(&game.window, Qt::Key_Left);
+    QImage shot = game.window.grab().toImage();
+    QVERIFY(navyPixels(shot, cellArea(13, 9)) > 0);
+
+    QTest::keyClick(&game.window, Qt::Key_Left);
+    shot = game.window.grab().toImage();
+    QCOMPARE(navyPixels(shot, cellArea(13, 9)), 0);
+    QVERIFY(navyPixels(shot, cellArea(12, 9)) > 0);
+    QCOMPARE(game.nextDigit(), QStringLiteral("0"));
+}
+
+QTEST_MAIN(TestCatchGameWindow)
+#include "test_catch_game_window.moc"
