@@ -30,6 +30,7 @@ constexpr int twipsPerPoint = 20;
 constexpr int cellPoints = 14;
 constexpr qreal drawingPointSize = 13.5;
 constexpr int nextDigitPointSize = 24;
+constexpr int speedLabelPointSize = 8;
 constexpr int millisecondsPerSecond = 1000;
 constexpr int slowest = 10;
 constexpr int fastest = 1;
@@ -125,6 +126,9 @@ void CatchGameWindow::buildControls()
     auto *fastLabel = new QLabel(QStringLiteral("schnell"), this);
     fastLabel->setObjectName(QStringLiteral("Bezeichnung1"));
     fastLabel->setGeometry(Twips::rect(4320, 240, 735, 255));
+    QFont labelFont = fastLabel->font();
+    labelFont.setPointSize(speedLabelPointSize);
+    fastLabel->setFont(labelFont);
 
     m_speedBar = new QScrollBar(Qt::Horizontal, this);
     m_speedBar->setObjectName(QStringLiteral("HBildlauf1"));
@@ -141,6 +145,7 @@ void CatchGameWindow::buildControls()
     auto *slowLabel = new QLabel(QStringLiteral("langsam"), this);
     slowLabel->setObjectName(QStringLiteral("Bezeichnung2"));
     slowLabel->setGeometry(Twips::rect(6240, 240, 735, 255));
+    slowLabel->setFont(labelFont);
 
     auto *playField = new RewardShape(RewardShape::Fill::Hollow, backgroundColour, Qt::black, this);
     playField->setObjectName(QStringLiteral("Figur2"));

@@ -9,11 +9,11 @@ using Look = MemoryGame::CardLook;
 using Result = MemoryGame::ClickResult;
 
 namespace {
-// Draws that pick these slots (1 to 18) in turn.
-QList<double> slotDraws(const QList<int> &slots)
+// Draws that pick these picks (1 to 18) in turn.
+QList<double> slotDraws(const QList<int> &picks)
 {
     QList<double> draws;
-    for (int slot : slots)
+    for (int slot : picks)
         draws.append(ScriptedRandom::forDigit(slot, 1, MemoryGame::cardCount));
     return draws;
 }
@@ -21,10 +21,10 @@ QList<double> slotDraws(const QList<int> &slots)
 // Card k gets value (k + 1) / 2: the pairs are (1, 2), (3, 4), … (17, 18).
 QList<double> orderedDeal()
 {
-    QList<int> slots;
+    QList<int> picks;
     for (int slot = 1; slot <= MemoryGame::cardCount; ++slot)
-        slots.append(slot);
-    return slotDraws(slots);
+        picks.append(slot);
+    return slotDraws(picks);
 }
 
 QList<Look> looks(const MemoryGame &game)
@@ -98,10 +98,10 @@ void TestMemoryGame::firstClickDealsTheBoardAndOpensTheCard()
 void TestMemoryGame::dealSkipsSlotsAlreadyTaken()
 {
     // The second "1" draws slot 1 again, which is taken, then slot 18.
-    QList<int> slots{1, 1, 18};
+    QList<int> picks{1, 1, 18};
     for (int slot = 2; slot <= 17; ++slot)
-        slots.append(slot);
-    ScriptedRandom random(slotDraws(slots));
+        picks.append(slot);
+    ScriptedRandom random(slotDraws(picks));
     MemoryGame game;
     game.clickCard(1, random);
     QCOMPARE(game.boardValues(), QStringLiteral("122334455667788991"));
@@ -210,8 +210,8 @@ void TestMemoryGame::ninthPairEndsTheGameAndTheResetBoardIsDealtAnew()
         QCOMPARE(game.caption(card), QString());
 
     // A fresh deal on the next click: the last "1" and the first "9" trade places.
-    QList<int> slots{18, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 1};
-    random.append(slotDraws(slots));
+    QList<int> picks{18, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 1};
+    random.append(slotDraws(picks));
     QCOMPARE(game.clickCard(18, random), Result::Turned);
     QCOMPARE(game.boardValues(), QStringLiteral("912233445566778891"));
     QCOMPARE(game.cardsInPlay(), QString(18, QLatin1Char('1')));
