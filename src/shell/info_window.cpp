@@ -1,0 +1,111 @@
+#include "shell/info_window.h"
+
+#include "shell/clickable_label.h"
+#include "shell/picture_button.h"
+#include "shell/pictures.h"
+#include "shell/platform.h"
+#include "shell/printer_lock.h"
+#include "shell/window_setup.h"
+
+#include <QCheckBox>
+
+using namespace WindowSetup;
+
+namespace {
+constexpr int clientWidth = 3510;
+constexpr int clientHeight = 3930;
+const QColor paleBlue(192, 192, 255);
+const QColor lightBlue(128, 128, 255);
+} // namespace
+
+InfoWindow::InfoWindow(Platform &platform, PrinterLock &lock)
+    : m_platform(platform)
+{
+    fixedWindow(this, QStringLiteral("ORBLABEL"), QStringLiteral("Programm-Info"), clientWidth,
+                clientHeight);
+    setBackground(this, paleBlue);
+
+    shape(this, QStringLiteral("Figur1"), Twips::rect(120, 120, 3255, 3375), paleBlue, lightBlue);
+
+    auto *title = label(this, QStringLiteral("Bezeichnung5"), QStringLiteral("M u l t i p l i k a t i o n"),
+                        Twips::rect(120, 240, 3255, 375));
+    title->setFont(WindowSetup::font(13.5, true, false, true));
+    title->setAlignment(Qt::AlignCenter);
+    setColours(title, Qt::white, lightBlue);
+
+    m_notice = label(this, QStringLiteral("Bezeichnung6"), QString(), Twips::rect(240, 720, 3015, 975));
+    m_notice->setFont(WindowSetup::font(8.25));
+    m_notice->setWordWrap(true);
+    m_notice->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_notice->setMargin(3);
+    setColours(m_notice, Qt::white, lightBlue);
+
+    m_credit = label(this, QStringLiteral("Bezeichnung7"), QString(), Twips::rect(240, 1800, 3015, 495));
+    m_credit->setFont(WindowSetup::font(9.75));
+    m_credit->setWordWrap(true);
+    m_credit->setAlignment(Qt::AlignCenter);
+    setColours(m_credit, Qt::black, paleBlue);
+
+    auto *lockBox = new QCheckBox(QStringLiteral("  Druckmodus deaktivieren"), this);
+    lockBox->setObjectName(QStringLiteral("Kontroll1"));
+    lockBox->setGeometry(Twips::rect(240, 2400, 3135, 255));
+    lockBox->setFont(WindowSetup::font(9.75, true));
+    setColours(lockBox, Qt::white, lightBlue);
+    lockBox->setChecked(lock.isSet());
+    connect(lockBox, &QCheckBox::toggled, &lock, &PrinterLock::setSet);
+    connect(&lock, &PrinterLock::changed, lockBox, &QCheckBox::setChecked);
+
+    auto *okay = new ClickableLabel(QStringLiteral("O k a y"), this);
+    okay->setObjectName(QStringLiteral("Bezeichnung1"));
+    okay->setGeometry(Twips::rect(240, 2880, 2175, 495));
+    okay->setFont(WindowSetup::font(18, true, true));
+    okay->setAlignment(Qt::AlignCenter);
+    okay->setCursor(Qt::PointingHandCursor);
+    setColours(okay, paleBlue, lightBlue);
+    connect(okay, &ClickableLabel::clicked, this, &QWidget::hide);
+
+    auto *cross = new PictureButton(Pictures::greenTile(Pictures::TileSymbol::Cross, Twips::size(495, 495)),
+                                    QStringLiteral("Schließen"), this);
+    cross->setObjectName(QStringLiteral("Bild1"));
+    cross->setGeometry(Twips::rect(2400 + 180, 2880, 495, 495));
+    connect(cross, &QAbstractButton::clicked, this, &QWidget::hide);
+
+    auto *version = label(this, QStringLiteral("Bezeichnung8"), QStringLiteral("Rechenheft 1.0"),
+                          Twips::rect(120, 3600, 3255, 255));
+    version->setFont(WindowSetup::font(8.25));
+    version->setAlignment(Qt::AlignCenter);
+    setColours(version, QColor(0, 0, 128), paleBlue);
+}
+
+QString InfoWindow::noticeText()
+{
+    return QStringLiteral("Rechenheft übt die schriftliche Multiplikation. Die Ziffern werden mit "
+                          "der Maus in die Felder gezogen und sofort geprüft. Das Programm speichert "
+                          "nichts auf dem Rechner.");
+}
+
+QString InfoWindow::creditText()
+{
+    return QStringLiteral("Ein Übungsprogramm für die Grundschule");
+}
+
+bool InfoWindow::event(QEvent *event)
+{
+    if (event->type() == QEvent::WindowActivate)
+        placeAndFill();
+    return QWidget::event(event);
+}
+
+void InfoWindow::showEvent(QShowEvent *event)
+{
+    placeAndFill();
+    QWidget::showEvent(event);
+}
+
+// Centred across the screen, a quarter of the way down.
+void InfoWindow::placeAndFill()
+{
+    move(Twips::centred(m_platform.screenSize(), frameGeometry().size(), 4));
+    m_notice->setText(noticeText());
+    m_credit->setText(creditText());
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QWidget>
+
+class Platform;
+class PrinterLock;
+class QCheckBox;
+class QLabel;
+
+// The info window (ORBLABEL): the program's title, a notice, and the printer lock.
+class InfoWindow : public QWidget {
+    Q_OBJECT
+public:
+    InfoWindow(Platform &platform, PrinterLock &lock);
+
+    static QString noticeText();
+    static QString creditText();
+
+protected:
+    bool event(QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void placeAndFill();
+
+    Platform &m_platform;
+    QLabel *m_notice = nullptr;
+    QLabel *m_credit = nullptr;
+};

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QString>
+
+// The fixed texts of the main menu.
+namespace MainMenuTexts {
+QString caption();
+// The help box text: every line ends with CR LF, the last one too.
+QString helpText();
+QString exitQuestion();
+} // namespace MainMenuTexts

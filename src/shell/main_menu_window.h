@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QWidget>
+
+class Platform;
+class QPlainTextEdit;
+class QLabel;
+class PictureButton;
+
+// The main menu (Form0): the first window and the only way to end the program.
+class MainMenuWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit MainMenuWindow(Platform &platform);
+
+    // Writes the help text into the help box (again).
+    void buildHelpText();
+    // Shows the buttons of trainers that exist.
+    void setMultiRowTrainersAvailable(bool available);
+
+signals:
+    void singleRowTrainerRequested();
+    void twoRowTrainerRequested();
+    void threeRowTrainerRequested();
+    void infoRequested();
+
+protected:
+    bool event(QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void confirmExit();
+
+    Platform &m_platform;
+    QPlainTextEdit *m_help = nullptr;
+    QList<QWidget *> m_multiRowControls;
+};

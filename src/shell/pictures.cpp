@@ -1,0 +1,158 @@
+#include "shell/pictures.h"
+
+#include <QFont>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPolygonF>
+
+namespace {
+QPixmap blank(QSize size)
+{
+    QPixmap pixmap(size);
+    pixmap.fill(Qt::transparent);
+    return pixmap;
+}
+} // namespace
+
+namespace Pictures {
+
+QPixmap greenTile(TileSymbol symbol, QSize size)
+{
+    QPixmap pixmap = blank(size);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRectF r = QRectF(pixmap.rect()).adjusted(1, 1, -1, -1);
+    painter.setPen(QPen(QColor(0, 80, 0), 1));
+    painter.setBrush(QColor(0, 150, 0));
+    painter.drawRoundedRect(r, 4, 4);
+    painter.setPen(QPen(Qt::white, r.width() / 8, Qt::SolidLine, Qt::RoundCap));
+    painter.setBrush(Qt::white);
+    const QPointF c = r.center();
+    const qreal a = r.width() * 0.22;
+    switch (symbol) {
+    case TileSymbol::Cross:
+        painter.drawLine(QPointF(c.x() - a, c.y() - a), QPointF(c.x() + a, c.y() + a));
+        painter.drawLine(QPointF(c.x() + a, c.y() - a), QPointF(c.x() - a, c.y() + a));
+        break;
+    case TileSymbol::Dot:
+        painter.setPen(Qt::NoPen);
+        painter.drawEllipse(c, a * 0.8, a * 0.8);
+        break;
+    case TileSymbol::Info: {
+        QFont font(QStringLiteral("Serif"));
+        font.setBold(true);
+        font.setPixelSize(int(r.height() * 0.7));
+        painter.setFont(font);
+        painter.drawText(r, Qt::AlignCenter, QStringLiteral("i"));
+        break;
+    }
+    }
+    return pixmap;
+}
+
+QPixmap rocket(QSize size)
+{
+    QPixmap pixmap = blank(size);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const qreal w = size.width();
+    const qreal h = size.height();
+    // Flame, fins, body, window.
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(255, 140, 0));
+    painter.drawPolygon(QPolygonF({QPointF(w * 0.38, h * 0.78), QPointF(w * 0.5, h * 1.0),
+                                   QPointF(w * 0.62, h * 0.78)}));
+    painter.setBrush(QColor(200, 0, 0));
+    painter.drawPolygon(QPolygonF({QPointF(w * 0.35, h * 0.55), QPointF(w * 0.15, h * 0.85),
+                                   QPointF(w * 0.38, h * 0.78)}));
+    painter.drawPolygon(QPolygonF({QPointF(w * 0.65, h * 0.55), QPointF(w * 0.85, h * 0.85),
+                                   QPointF(w * 0.62, h * 0.78)}));
+    QPainterPath body;
+    body.moveTo(w * 0.5, h * 0.02);
+    body.cubicTo(w * 0.72, h * 0.2, w * 0.68, h * 0.6, w * 0.62, h * 0.8);
+    body.lineTo(w * 0.38, h * 0.8);
+    body.cubicTo(w * 0.32, h * 0.6, w * 0.28, h * 0.2, w * 0.5, h * 0.02);
+    painter.setBrush(QColor(230, 230, 240));
+    painter.setPen(QPen(QColor(90, 90, 110), 1));
+    painter.drawPath(body);
+    painter.setBrush(QColor(60, 140, 255));
+    painter.drawEllipse(QPointF(w * 0.5, h * 0.38), w * 0.08, w * 0.08);
+    return pixmap;
+}
+
+QPixmap moon(QSize size)
+{
+    QPixmap pixmap = blank(size);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRectF r = QRectF(pixmap.rect()).adjusted(2, 2, -2, -2);
+    QPainterPath disc;
+    disc.addEllipse(r);
+    QPainterPath bite;
+    bite.addEllipse(r.translated(r.width() * 0.35, -r.height() * 0.1));
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(255, 230, 90));
+    painter.drawPath(disc.subtracted(bite));
+    return pixmap;
+}
+
+QPixmap logo(QSize size)
+{
+    QPixmap pixmap = blank(size);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRectF r = QRectF(pixmap.rect()).adjusted(1, 1, -1, -1);
+    // An exercise-book page with a written multiplication on squared paper.
+    painter.setPen(QPen(QColor(0, 0, 128), 1.5));
+    painter.setBrush(Qt::white);
+    painter.drawRoundedRect(r, 3, 3);
+    painter.setPen(QPen(QColor(170, 190, 230), 0.8));
+    const qreal step = r.width() / 6;
+    for (qreal x = r.left() + step; x < r.right(); x += step)
+        painter.drawLine(QPointF(x, r.top() + 2), QPointF(x, r.bottom() - 2));
+    for (qreal y = r.top() + step; y < r.bottom(); y += step)
+        painter.drawLine(QPointF(r.left() + 2, y), QPointF(r.right() - 2, y));
+    QFont font(QStringLiteral("Sans"));
+    font.setBold(true);
+    font.setPixelSize(int(r.height() * 0.32));
+    painter.setFont(font);
+    painter.setPen(QColor(0, 0, 128));
+    painter.drawText(QRectF(r.left(), r.top(), r.width(), r.height() / 2), Qt::AlignCenter,
+                     QStringLiteral("7·8"));
+    painter.setPen(QPen(QColor(200, 0, 0), 1.5));
+    painter.drawLine(QPointF(r.left() + 4, r.center().y()), QPointF(r.right() - 4, r.center().y()));
+    painter.setPen(QColor(0, 120, 0));
+    painter.drawText(QRectF(r.left(), r.center().y(), r.width(), r.height() / 2), Qt::AlignCenter,
+                     QStringLiteral("56"));
+    return pixmap;
+}
+
+QPixmap triangle(Direction direction, QSize size, QColor colour)
+{
+    QPixmap pixmap = blank(size);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRectF r = QRectF(pixmap.rect()).adjusted(size.width() * 0.2, size.height() * 0.2,
+                                                   -size.width() * 0.2, -size.height() * 0.2);
+    QPolygonF shape;
+    switch (direction) {
+    case Direction::Left:
+        shape << QPointF(r.left(), r.center().y()) << r.topRight() << r.bottomRight();
+        break;
+    case Direction::Up:
+        shape << QPointF(r.center().x(), r.top()) << r.bottomRight() << r.bottomLeft();
+        break;
+    case Direction::Down:
+        shape << QPointF(r.center().x(), r.bottom()) << r.topLeft() << r.topRight();
+        break;
+    case Direction::Right:
+        shape << QPointF(r.right(), r.center().y()) << r.bottomLeft() << r.topLeft();
+        break;
+    }
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(colour);
+    painter.drawPolygon(shape);
+    return pixmap;
+}
+
+} // namespace Pictures

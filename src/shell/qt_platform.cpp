@@ -1,0 +1,107 @@
+#include "shell/qt_platform.h"
+
+#include "worksheet/qt_sheet_printer.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QTime>
+
+MessageAnswer QtPlatform::message(const QString &text, const QString &title, MessageButtons buttons,
+                                  MessageIcon icon, DefaultButton defaultButton)
+{
+    QMessageBox box(QApplication::activeWindow());
+    box.setWindowTitle(title);
+    box.setText(displayText(text));
+    box.setTextFormat(Qt::PlainText);
+    switch (icon) {
+    case MessageIcon::None: box.setIcon(QMessageBox::NoIcon); break;
+    case MessageIcon::Question: box.setIcon(QMessageBox::Question); break;
+    case MessageIcon::Stop: box.setIcon(QMessageBox::Critical); break;
+    }
+    if (buttons == MessageButtons::Ok) {
+        QPushButton *ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+        box.setDefaultButton(ok);
+        box.setEscapeButton(ok);
+        box.exec();
+        return MessageAnswer::Ok;
+    }
+    QPushButton *yes = box.addButton(QStringLiteral("Ja"), QMessageBox::YesRole);
+    QPushButton *no = box.addButton(QStringLiteral("Nein"), QMessageBox::NoRole);
+    box.setDefaultButton(defaultButton == DefaultButton::First ? yes : no);
+    box.setEscapeButton(no);
+    box.exec();
+    return box.clickedButton() == yes ? MessageAnswer::Yes : MessageAnswer::No;
+}
+
+QString QtPlatform::inputText(const QString &prompt, const QString &title, const QString &defaultText)
+{
+    QInputDialog dialog(QApplication::activeWindow());
+    dialog.setWindowTitle(title);
+    dialog.setLabelText(displayText(prompt));
+    dialog.setTextValue(defaultText);
+    dialog.setOkButtonText(QStringLiteral("OK"));
+    dialog.setCancelButtonText(QStringLiteral("Abbrechen"));
+    if (dialog.exec() != QDialog::Accepted)
+        return QString();
+    return dialog.textValue();
+}
+
+bool QtPlatform::hasPrinter()
+{
+    return QtSheetPrinter::hasPrinter();
+}
+
+QString QtPlatform::pdfFileName(const QString &title, const QString &suggestedName)
+{
+    QString file = QFileDialog::getSaveFileName(QApplication::activeWindow(), title,
+                                                QDir::home().filePath(suggestedName),
+                                                QStringLiteral("PDF-Dateien (*.pdf)"));
+    if (!file.isEmpty() && !file.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
+        file += QStringLiteral(".pdf");
+    return file;
+}
+
+PrintOutcome QtPlatform::print(const PrintDocument &document, const QString &pdfFile)
+{
+    return QtSheetPrinter::print(document, pdfFile);
+}
+
+void QtPlatform::setClipboardText(const QString &text)
+{
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    clipboard->clear();
+    clipboard->setText(text);
+}
+
+double QtPlatform::secondsSinceMidnight()
+{
+    return QTime::currentTime().msecsSinceStartOfDay() / 1000.0;
+}
+
+QSize QtPlatform::screenSize()
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    return screen ? screen->geometry().size() : QSize(1024, 768);
+}
+
+void QtPlatform::quit()
+{
+    // Nothing may run after the end: every window goes, every event loop ends.
+    for (QWidget *window : QApplication::topLevelWidgets())
+        window->hide();
+    QCoreApplication::exit(0);
+}
+
+QString QtPlatform::displayText(const QString &text)
+{
+    QString shown = text;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return shown;
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "shell/platform.h"
+
+// The platform on a real desktop: Qt's message boxes with German buttons,
+// the input dialog, the printer, the clipboard and the clock.
+class QtPlatform final : public Platform {
+public:
+    MessageAnswer message(const QString &text, const QString &title, MessageButtons buttons,
+                          MessageIcon icon, DefaultButton defaultButton) override;
+    QString inputText(const QString &prompt, const QString &title,
+                      const QString &defaultText) override;
+    bool hasPrinter() override;
+    QString pdfFileName(const QString &title, const QString &suggestedName) override;
+    PrintOutcome print(const PrintDocument &document, const QString &pdfFile) override;
+    void setClipboardText(const QString &text) override;
+    double secondsSinceMidnight() override;
+    QSize screenSize() override;
+    void quit() override;
+
+    // Message texts break lines with carriage returns; a Qt label breaks them with line feeds.
+    static QString displayText(const QString &text);
+};

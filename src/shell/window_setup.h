@@ -1,0 +1,94 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QFrame>
+#include <QLabel>
+#include <QPalette>
+#include <QString>
+#include <QWidget>
+
+#include "shell/twips.h"
+
+// Small helpers shared by every window: fixed-size frames, coloured
+// backgrounds, fonts in points, lines and rectangles placed in twips.
+namespace WindowSetup {
+
+inline void fixedWindow(QWidget *window, const QString &objectName, const QString &caption,
+                        int widthTwips, int heightTwips)
+{
+    window->setObjectName(objectName);
+    window->setWindowTitle(caption);
+    window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                           | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    window->setFixedSize(Twips::size(widthTwips, heightTwips));
+}
+
+inline void setBackground(QWidget *widget, QColor colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, colour);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+inline void setColours(QWidget *widget, QColor text, QColor background)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, text);
+    palette.setColor(QPalette::ButtonText, text);
+    palette.setColor(QPalette::Text, text);
+    palette.setColor(QPalette::Window, background);
+    palette.setColor(QPalette::Base, background);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+inline QFont font(qreal points, bool bold = false, bool italic = false, bool underline = false)
+{
+    QFont f;
+    f.setPointSizeF(points);
+    f.setBold(bold);
+    f.setItalic(italic);
+    f.setUnderline(underline);
+    return f;
+}
+
+inline QLabel *label(QWidget *parent, const QString &objectName, const QString &text,
+                     const QRect &geometry)
+{
+    auto *l = new QLabel(text, parent);
+    l->setObjectName(objectName);
+    l->setGeometry(geometry);
+    return l;
+}
+
+// A filled rectangle (a line of the given width, or a shape).
+inline QFrame *shape(QWidget *parent, const QString &objectName, const QRect &geometry, QColor fill,
+                     QColor border = QColor())
+{
+    auto *f = new QFrame(parent);
+    f->setObjectName(objectName);
+    f->setGeometry(geometry);
+    setBackground(f, fill);
+    if (border.isValid()) {
+        f->setFrameShape(QFrame::Box);
+        QPalette palette = f->palette();
+        palette.setColor(QPalette::WindowText, border);
+        f->setPalette(palette);
+    }
+    f->setAttribute(Qt::WA_TransparentForMouseEvents);
+    return f;
+}
+
+// A horizontal line from x1 to x2 (twips) at height y, in pixels wide.
+inline QFrame *horizontalLine(QWidget *parent, const QString &objectName, int x1Twips, int x2Twips,
+                              int yTwips, int widthPixels, QColor colour)
+{
+    return shape(parent, objectName,
+                 QRect(Twips::toPixels(x1Twips), Twips::toPixels(yTwips) - widthPixels / 2,
+                       Twips::toPixels(x2Twips) - Twips::toPixels(x1Twips), widthPixels),
+                 colour);
+}
+
+} // namespace WindowSetup

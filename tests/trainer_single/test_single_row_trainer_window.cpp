@@ -1,0 +1,310 @@
+#include "shell/app_shell.h"
+#include "shell/main_menu_window.h"
+#include "trainer_single/single_row_trainer_window.h"
+
+#include "support/drop.h"
+#include "support/scripted_platform.h"
+#include "support/scripted_random.h"
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QtTest/QTest>
+
+using E = SingleRowElement;
+
+namespace {
+QList<double> taskDraws(int d1, int d2, int d3, int d4, int m)
+{
+    return {ScriptedRandom::forDigit(d1, 1, 9), ScriptedRandom::forDigit(d2, 0, 10),
+            ScriptedRandom::forDigit(d3, 0, 10), ScriptedRandom::forDigit(d4, 1, 9),
+            ScriptedRandom::forDigit(m, 2, 8)};
+}
+const QString wrongText = QStringLiteral("Das ist leider falsch, rechne nochmal.\r\r");
+const QString solvedText = QStringLiteral("Die Aufgabe wurde richtig gelöst.\r\r");
+} // namespace
+
+class TestSingleRowTrainerWindow : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void firstOpeningShowsAnOnesTask();
+    void controlsStandAtTheirPlaces_data();
+    void controlsStandAtTheirPlaces();
+    void tileDropOnAFieldIsChecked();
+    void wrongDropIsReportedCountedAndRemoved();
+    void dropsOfAnythingButATileAreRefused();
+    void solvedTaskBringsTheNextTask();
+    void tensCommandAfterGapModeShowsATensTask();
+    void gapPanelTakesDropsInGapMode();
+    void endAndReopenKeepTheCounters();
+    void closeBoxReturnsToTheMenu();
+    void messageBoxClosingDoesNotReplaceTheTask();
+    void invitationsAppearAndAnnounceTheGames();
+    void helpButtonShowsTheHelp();
+
+private:
+    QLabel *field(E element) const
+    {
+        return m_shell->singleRowTrainer()->findChild<QLabel *>(elementName(element));
+    }
+    QAbstractButton *button(const QString &name) const
+    {
+        return m_shell->singleRowTrainer()->findChild<QAbstractButton *>(name);
+    }
+    QLabel *named(const QString &name) const
+    {
+        return m_shell->singleRowTrainer()->findChild<QLabel *>(name);
+    }
+    void openTrainer()
+    {
+        m_shell->start();
+        QTest::mouseClick(m_shell->mainMenu()->findChild<QAbstractButton *>(QStringLiteral("Bild1")),
+                          Qt::LeftButton);
+    }
+
+    ScriptedPlatform *m_platform = nullptr;
+    ScriptedRandom *m_random = nullptr;
+    AppShell *m_shell = nullptr;
+};
+
+void TestSingleRowTrainerWindow::init()
+{
+    m_platform = new ScriptedPlatform;
+    m_random = new ScriptedRandom;
+    m_shell = new AppShell(*m_platform, *m_random);
+}
+
+void TestSingleRowTrainerWindow::cleanup()
+{
+    delete m_shell;
+    delete m_random;
+    delete m_platform;
+}
+
+void TestSingleRowTrainerWindow::firstOpeningShowsAnOnesTask()
+{
+    QVERIFY(!m_shell->hasSingleRowTrainer());
+    m_random->append(taskDraws(1, 2, 3, 4, 3));
+    openTrainer();
+    SingleRowTrainerWindow *trainer = m_shell->singleRowTrainer();
+    QVERIFY(trainer->isVisible());
+    QVERIFY(!m_shell->mainMenu()->isVisible());
+    QCOMPARE(trainer->objectName(), QStringLiteral("Form1"));
+    QCOMPARE(trainer->windowTitle(), QStringLiteral("Einreihige Multiplikation mit Einerzahl"));
+    QCOMPARE(field(E::Digit1)->text(), QStringLiteral("1"));
+    QCOMPARE(field(E::Multiplier)->text(), QStringLiteral("3"));
+    QVERIFY(!field(E::ProductTenThousands)->isVisible());
+    QVERIFY(!field(E::BroughtDownZero1)->isVisible());
+    QCOMPARE(named(QStringLiteral("Bezeichnung22"))->text(), QStringLiteral("0"));
+    QCOMPARE(named(QStringLiteral("Bezeichnung23"))->text(), QStringLiteral("0"));
+    QCOMPARE(named(QStringLiteral("Bezeichnung21"))->text(), QStringLiteral("E"));
+    QCOMPARE(trainer->findChild<QListWidget *>(QStringLiteral("Liste1"))->item(2)->text(),
+             QStringLiteral(" 370200"));
+    // Centred on the screen.
+    QCOMPARE(trainer->pos(), QPoint((1280 - trainer->frameGeometry().width()) / 2,
+                                    (1024 - trainer->frameGeometry().height()) / 2));
+}
+
+void TestSingleRowTrainerWindow::controlsStandAtTheirPlaces_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("twips");
+    QTest::newRow("Ende") << "Befehl1" << QRect(960, 120, 855, 495);
+    QTest::newRow("Blatt") << "Befehl14" << QRect(6000, 120, 855, 495);
+    QTest::newRow("thousands digit") << "Bezeichnung1" << QRect(1560, 1560, 495, 495);
+    QTest::newRow("multiplier") << "Bezeichnung5" << QRect(4560, 1560, 495, 495);
+    QTest::newRow("ones carry") << "Bezeichnung9" << QRect(2760, 2040, 495, 375);
+    QTest::newRow("product ones") << "Bezeichnung17" << QRect(4560, 2640, 495, 615);
+    QTest::newRow("tile 0") << "Befehl2" << QRect(960, 4680, 495, 615);
+    QTest::newRow("tile 9") << "Befehl11" << QRect(960 + 5400, 4680, 495, 615);
+    QTest::newRow("rocket") << "Bild1" << QRect(7080, 4680, 495, 495);
+    QTest::newRow("moon") << "Bild2" << QRect(7080, 240, 495, 495);
+    QTest::newRow("gap panel out of view") << "Bild6" << QRect(960, 6000, 5895, 3255);
+}
+
+void TestSingleRowTrainerWindow::controlsStandAtTheirPlaces()
+{
+    QFETCH(QString, name);
+    QFETCH(QRect, twips);
+    openTrainer();
+    auto *control = m_shell->singleRowTrainer()->findChild<QWidget *>(name);
+    QVERIFY2(control, qPrintable(name));
+    QCOMPARE(control->geometry(), QRect(twips.x() / 15, twips.y() / 15, twips.width() / 15,
+                                        twips.height() / 15));
+}
+
+void TestSingleRowTrainerWindow::tileDropOnAFieldIsChecked()
+{
+    m_random->append(taskDraws(1, 2, 3, 4, 3));
+    openTrainer();
+    QVERIFY(dropTile(field(E::CarryOnes), QStringLiteral("1")));
+    QCOMPARE(field(E::CarryOnes)->text(), QStringLiteral("1"));
+    QCOMPARE(named(QStringLiteral("Bezeichnung22"))->text(), QStringLiteral("1"));
+    QCOMPARE(named(QStringLiteral("Bezeichnung16"))->text(), QStringLiteral("1"));
+    QCOMPARE(m_platform->messages.size(), 0);
+}
+
+void TestSingleRowTrainerWindow::wrongDropIsReportedCountedAndRemoved()
+{
+    m_random->append(taskDraws(1, 2, 3, 4, 3));
+    openTrainer();
+    QString visibleWhileOpen;
+    m_platform->whileMessageOpen = [&](const ScriptedPlatform::Message &) {
+        visibleWhileOpen = field(E::ProductThousands)->text();
+    };
+    QVERIFY(dropTile(field(E::ProductThousands), QStringLiteral("8")));
+    QCOMPARE(visibleWhileOpen, QStringLiteral("8"));
+    QCOMPARE(m_platform->messages.size(), 1);
+    QCOMPARE(m_platform->messages.first().text, wrongText);
+    QCOMPARE(m_platform->messages.first().title, QStringLiteral("Fehler"));
+    QCOMPARE(field(E::ProductThousands)->text(), QString());
+    QCOMPARE(named(QStringLiteral("Bezeichnung23"))->text(), QStringLiteral("1"));
+    QCOMPARE(named(QStringLiteral("Bezeichnung15"))->text(), QStringLiteral("1"));
+    QCOMPARE(named(QStringLiteral("Bezeichnung22"))->text(), QStringLiteral("0"));
+}
+
+void TestSingleRowTrainerWindow::dropsOfAnythingButATileAreRefused()
+{
+    m_random->append(taskDraws(1, 2, 3, 4, 3));
+    openTrainer();
+    QVERIFY(!dropTile(field(E::CarryOnes), QStringLiteral("1"), QStringLiteral("text/plain")));
+    QVERIFY(!dropTile(field(E::CarryOnes), QStringLiteral("12")));
+    QVERIFY(!dropTile(field(E::Digit1), QStringLiteral("1"))); // a task digit is no field
+    QCOMPARE(field(E::CarryOnes)->text(), QString());
+    QCOMPARE(field(E::Digit1)->text(), QStringLiteral("1"));
+    QCOMPARE(m_platform->messages.size(), 0);
+}
+
+void TestSingleRowTrainerWindow::solvedTaskBringsTheNextTask()
+{
+    m_random->append(taskDraws(1, 2, 3, 4, 3));
+    m_random->append(taskDraws(5, 5, 5, 5, 5));
+    openTrainer();
+    for (const auto &[element, digit] : QList<std::pair<E, QString>>{
+             {E::ProductThousands, "3"}, {E::ProductHundreds, "7"}, {E::ProductTens, "0"}, {E::ProductOnes, "2"}})
+        QVERIFY(dropTile(field(element), digit));
+    QCOMPARE(m_platform->messageTexts(), QStringList{solvedText});
+    QCOMPARE(m_platform->messages.first().title, QStringLiteral("Malaufgabe"));
+    QCOMPARE(field(E::Digit1)->text(), QStringLiteral("5"));
+    QCOMPARE(field(E::ProductOnes)->text(), QString());
+    QCOMPARE(named(QStringLiteral("Bezeichnung22"))->text(), QStringLiteral("4"));
+    QCOMPARE(named(QStringLiteral("Bild1"))->y(), (4680 - 240) / 15);
+}
+
+void TestSingleRowTrainerWindow::tensCommandAfterGapModeShowsATensTask()
+{
+    openTrainer();
+    QTest::mouseClick(button(QStringLiteral("Befehl12")), Qt::LeftButton);
+    auto *gapPanel = m_shell->singleRowTrainer()->findChild<QWidget *>(QStringLiteral("Bild6"));
+    QCOMPARE(gapPanel->y(), 840 / 15);
+    QVERIFY(gapPanel->isVisible());
+    QCOMPARE(named(QStringLiteral("Bezeichnung21"))->text(), QStringLiteral("LE"));
+    m_random->append(taskDraws(1, 2, 3, 4, 3));
+    QTest::mouseClick(button(QStringLiteral("Befehl20")), Qt::LeftButton);
+    QCOMPARE(gapPanel->y(), 6000 / 15);
+    QVERIFY(!gapPanel->isVisible());
+    QCOMPARE(m_shell->singleRowTrainer()->windowTitle(), QStringLiteral("Einreihige Multiplikation mit Zehnerzahl"));
+    QVERIFY(field(E::MultiplierZero1)->isVisible());
+    QVERIFY(field(E::BroughtDownZero1)->isVisible());
+    QVERIFY(m_shell->singleRowTrainer()->findChild<QWidget *>(QStringLiteral("Linie6"))->isVisible());
+    QVERIFY(!field(E::BroughtDownZero2)->isVisible());
+    QVERIFY(dropTile(field(E::BroughtDownZero1), QStringLiteral("0")));
+    QCOMPARE(named(QStringLiteral("Bezeichnung22"))->text(), QStringLiteral("1"));
+}
+
+void TestSingleRowTrainerWindow::gapPanelTakesDropsInGapMode()
+{
+    openTrainer();
+    m_random->append(taskDraws(3, 0, 0, 5, 4));
+    m_random->append({ScriptedRandom::forDigit(2, 1, 4)});
+    QTest::mouseClick(button(QStringLiteral("Befehl12")), Qt::LeftButton);
+    QCOMPARE(named(QStringLiteral("lueckenzahl"))->text(), QStringLiteral("300512020"));
+    QCOMPARE(field(E::Gap7)->text(), QStringLiteral("2"));
+    QVERIFY(dropTile(field(E::Gap2), QStringLiteral("0")));
+    QVERIFY(dropTile(field(E::Gap14), QStringLiteral("2")));
+    QVERIFY(dropTile(field(E::Gap17), QStringLiteral("1")));
+    QCOMPARE(m_platform->messageTexts(), QStringList{solvedText});
+    QCOMPARE(m_platform->messages.first().title, QStringLiteral("Lückenaufgabe"));
+    QVERIFY(!dropTile(field(E::Gap7), QStringLiteral("2"))); // given carries take no drops
+}
+
+void TestSingleRowTrainerWindow::endAndReopenKeepTheCounters()
+{
+    m_random->append(taskDraws(1, 2, 3, 4, 3));
+    openTrainer();
+    dropTile(field(E::CarryOnes), QStringLiteral("1"));
+    dropTile(field(E::CarryOnes), QStringLiteral("7"));
+    QTest::mouseClick(button(QStringLiteral("Befehl12")), Qt::LeftButton); // gap mode
+    QTest::mouseClick(button(QStringLiteral("Befehl1")), Qt::LeftButton);  // "Ende"
+    SingleRowTrainerWindow *trainer = m_shell->singleRowTrainer();
+    QVERIFY(!trainer->isVisible());
+    QVERIFY(m_shell->mainMenu()->isVisible());
+    QTest::mouseClick(m_shell->mainMenu()->findChild<QAbstractButton *>(QStringLiteral("Bild1")),
+                      Qt::LeftButton);
+    QCOMPARE(m_shell->singleRowTrainer(), trainer);
+    QVERIFY(trainer->isVisible());
+    QCOMPARE(named(QStringLiteral("Bezeichnung22"))->text(), QStringLiteral("1"));
+    QCOMPARE(named(QStringLiteral("Bezeichnung23"))->text(), QStringLiteral("1"));
+    // "Ende" left gap mode; the kind still names the gap kind.
+    QCOMPARE(trainer->findChild<QWidget *>(QStringLiteral("Bild6"))->y(), 6000 / 15);
+    QCOMPARE(named(QStringLiteral("Bezeichnung21"))->text(), QStringLiteral("LE"));
+}
+
+void TestSingleRowTrainerWindow::closeBoxReturnsToTheMenu()
+{
+    openTrainer();
+    SingleRowTrainerWindow *trainer = m_shell->singleRowTrainer();
+    QVERIFY(!trainer->close());
+    QVERIFY(!trainer->isVisible());
+    QVERIFY(m_shell->mainMenu()->isVisible());
+    QCOMPARE(m_platform->quitCalls, 0);
+}
+
+void TestSingleRowTrainerWindow::messageBoxClosingDoesNotReplaceTheTask()
+{
+    m_random->append(taskDraws(1, 2, 3, 4, 3));
+    m_random->append(taskDraws(7, 7, 7, 7, 7));
+    openTrainer();
+    dropTile(field(E::ProductThousands), QStringLiteral("3"));
+    dropTile(field(E::ProductOnes), QStringLiteral("9")); // wrong: a box opens and closes
+    // The window regains focus after the box: the half-solved task stays.
+    QEvent activate(QEvent::WindowActivate);
+    QApplication::sendEvent(m_shell->singleRowTrainer(), &activate);
+    QCOMPARE(field(E::Digit1)->text(), QStringLiteral("1"));
+    QCOMPARE(field(E::ProductThousands)->text(), QStringLiteral("3"));
+}
+
+void TestSingleRowTrainerWindow::invitationsAppearAndAnnounceTheGames()
+{
+    openTrainer();
+    SingleRowTrainerWindow *trainer = m_shell->singleRowTrainer();
+    QSignalSpy catchSpy(trainer, &SingleRowTrainerWindow::catchGameRequested);
+    auto *catchInvitation = named(QStringLiteral("Bezeichnung26"));
+    auto *memoryInvitation = named(QStringLiteral("Bezeichnung14"));
+    QVERIFY(!catchInvitation->isVisible());
+    QVERIFY(!memoryInvitation->isVisible());
+    QCOMPARE(catchInvitation->text(), QStringLiteral("Du hast eine Belohnung, klicke hier . . ."));
+    for (int i = 0; i < 50; ++i) {
+        m_random->append(taskDraws(1, 2, 3, 4, 3));
+        QVERIFY(dropTile(field(E::CarryOnes), trainer->model().expectedDigit(E::CarryOnes)));
+    }
+    QVERIFY(catchInvitation->isVisible());
+    QTest::mouseClick(catchInvitation, Qt::LeftButton);
+    QCOMPARE(catchSpy.size(), 1);
+    QVERIFY(!catchInvitation->isVisible());
+}
+
+void TestSingleRowTrainerWindow::helpButtonShowsTheHelp()
+{
+    openTrainer();
+    QTest::mouseClick(button(QStringLiteral("Befehl15")), Qt::LeftButton);
+    QCOMPARE(m_platform->messages.size(), 1);
+    QCOMPARE(m_platform->messages.first().title, QStringLiteral("Hilfe"));
+}
+
+QTEST_MAIN(TestSingleRowTrainerWindow)
+#include "test_single_row_trainer_window.moc"
