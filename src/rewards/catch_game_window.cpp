@@ -1,5 +1,6 @@
 #include "rewards/catch_game_window.h"
 
+#include "rewards/reward_look.h"
 #include "rewards/reward_shape.h"
 #include "rewards/triangle_button.h"
 #include "shell/platform.h"
@@ -16,11 +17,8 @@
 
 namespace {
 const QString windowTitleText = QStringLiteral("Zahlfange");
-const QString quitQuestion = QStringLiteral("  Dieses Spiel jetzt beenden?");
 const QString endMessage = QStringLiteral("  Das Spiel ist beendet!");
 
-// The erase colour: window background and speed panel alike, so printing in it wipes a mark.
-const QColor backgroundColour(192, 192, 255);
 const QColor navy(0, 0, 128);
 const QColor nextDigitColour(255, 0, 0);
 
@@ -58,7 +56,7 @@ CatchGameWindow::CatchGameWindow(Platform &platform, RandomSource &random, Catch
     setFixedSize(Twips::size(clientWidth, clientHeight));
 
     QPalette pal = palette();
-    pal.setColor(QPalette::Window, backgroundColour);
+    pal.setColor(QPalette::Window, RewardLook::background);
     setPalette(pal);
     setAutoFillBackground(true);
 
@@ -119,7 +117,7 @@ void CatchGameWindow::buildControls()
     digitPalette.setColor(QPalette::WindowText, nextDigitColour);
     m_nextDigit->setPalette(digitPalette);
 
-    auto *speedPanel = new RewardShape(RewardShape::Fill::Solid, backgroundColour, Qt::black, this);
+    auto *speedPanel = new RewardShape(RewardShape::Fill::Solid, RewardLook::background, Qt::black, this);
     speedPanel->setObjectName(QStringLiteral("Figur1"));
     speedPanel->setGeometry(Twips::rect(4200, 120, 2895, 495));
 
@@ -147,7 +145,7 @@ void CatchGameWindow::buildControls()
     slowLabel->setGeometry(Twips::rect(6240, 240, 735, 255));
     slowLabel->setFont(labelFont);
 
-    auto *playField = new RewardShape(RewardShape::Fill::Hollow, backgroundColour, Qt::black, this);
+    auto *playField = new RewardShape(RewardShape::Fill::Hollow, RewardLook::background, Qt::black, this);
     playField->setObjectName(QStringLiteral("Figur2"));
     playField->setGeometry(Twips::rect(120, 720, 6975, 4215));
 
@@ -205,7 +203,7 @@ void CatchGameWindow::askToQuit()
     bool quit = false;
     {
         const QScopedValueRollback guard(m_messageOpen, true);
-        quit = askYesNo(m_platform, quitQuestion, windowTitleText, MessageIcon::Stop,
+        quit = askYesNo(m_platform, RewardLook::quitQuestion(), windowTitleText, MessageIcon::Stop,
                         DefaultButton::First);
     }
     if (quit)
@@ -222,7 +220,8 @@ void CatchGameWindow::replay(const CatchTurn &turn)
         painter.setFont(font);
         const int ascent = painter.fontMetrics().ascent();
         for (const CellPrint &print : turn.prints) {
-            painter.setPen(print.ink == Ink::Draw ? m_drawColour : backgroundColour);
+            // The background doubles as the erase colour: a print in it wipes the mark.
+            painter.setPen(print.ink == Ink::Draw ? m_drawColour : RewardLook::background);
             painter.drawText(QPoint(cellToPixels(print.column), cellToPixels(print.row) + ascent),
                              QString(print.character));
         }
@@ -257,7 +256,7 @@ void CatchGameWindow::clearSurface()
     const qreal ratio = devicePixelRatioF();
     m_surface = QImage(size() * ratio, QImage::Format_RGB32);
     m_surface.setDevicePixelRatio(ratio);
-    m_surface.fill(backgroundColour);
+    m_surface.fill(RewardLook::background);
 }
 
 void CatchGameWindow::centreOnScreen()

@@ -1,6 +1,7 @@
 #include "rewards/memory_game_window.h"
 
 #include "rewards/memory_card.h"
+#include "rewards/reward_look.h"
 #include "rewards/reward_shape.h"
 #include "shell/lenient_number.h"
 #include "shell/platform.h"
@@ -12,12 +13,10 @@
 
 namespace {
 const QString windowTitleText = QStringLiteral("Memory");
-const QString quitQuestion = QStringLiteral("  Dieses Spiel jetzt beenden?");
 const QString helpText = QStringLiteral("Immer zwei Felder bilden ein Zahlenpaar, klicke") + CR
     + QStringLiteral("die Einzelfelder an und suche so Zahlenpaare!");
 const QString praiseText = QStringLiteral("Prima, du hast es geschafft!") + CR;
 
-const QColor backgroundColour(192, 192, 255);
 // The board frame's border colour, which also covers a card lying face down.
 const QColor coveringColour(128, 128, 255);
 const QColor foundColour(0, 0, 255);
@@ -44,7 +43,7 @@ MemoryGameWindow::MemoryGameWindow(Platform &platform, RandomSource &random)
     setFixedSize(Twips::size(clientWidth, clientHeight));
 
     QPalette pal = palette();
-    pal.setColor(QPalette::Window, backgroundColour);
+    pal.setColor(QPalette::Window, RewardLook::background);
     setPalette(pal);
     setAutoFillBackground(true);
 
@@ -54,7 +53,7 @@ MemoryGameWindow::MemoryGameWindow(Platform &platform, RandomSource &random)
 
 void MemoryGameWindow::buildControls()
 {
-    auto *frame = new RewardShape(RewardShape::Fill::Hollow, backgroundColour, coveringColour, this);
+    auto *frame = new RewardShape(RewardShape::Fill::Hollow, RewardLook::background, coveringColour, this);
     frame->setObjectName(QStringLiteral("Figur3"));
     frame->setGeometry(Twips::rect(960, 120, 5415, 5535));
 
@@ -105,7 +104,7 @@ void MemoryGameWindow::askToQuit()
     bool quit = false;
     {
         const QScopedValueRollback guard(m_messageOpen, true);
-        quit = askYesNo(m_platform, quitQuestion, windowTitleText, MessageIcon::Stop,
+        quit = askYesNo(m_platform, RewardLook::quitQuestion(), windowTitleText, MessageIcon::Stop,
                         DefaultButton::First);
     }
     if (quit)

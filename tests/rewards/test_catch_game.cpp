@@ -56,7 +56,6 @@ private slots:
     void scatterLeavesRandomDigitsInDistinctColumnsAndRows();
     void moveIsClampedToTheField_data();
     void moveIsClampedToTheField();
-    void moveWipesTheOldCursorAndDrawsTheNewOne();
     void onlyTheNextDigitInOrderIsCaught_data();
     void onlyTheNextDigitInOrderIsCaught();
     void tickCatchesADigitThatJumpsOntoTheCursor();
@@ -183,19 +182,6 @@ void TestCatchGame::moveIsClampedToTheField()
     QCOMPARE(cursorOf(state), to);
 }
 
-void TestCatchGame::moveWipesTheOldCursorAndDrawsTheNewOne()
-{
-    ScriptedRandom random;
-    CatchGameState state;
-    CatchGame game(state, random);
-    game.start();
-    const CatchTurn turn = game.move(CatchMove::Up);
-    QCOMPARE(turn.prints, (QList<CellPrint>{erased('+', 14, 9), drawn('+', 14, 8)}));
-    QVERIFY(!turn.caught);
-    QVERIFY(!turn.won);
-    QCOMPARE(game.nextDigit(), QStringLiteral("0"));
-    QCOMPARE(random.drawn() + random.exhausted(), 0);
-}
 
 void TestCatchGame::onlyTheNextDigitInOrderIsCaught_data()
 {
