@@ -1,0 +1,118 @@
+#include "shell/app_shell.h"
+#include "shell/info_window.h"
+#include "shell/main_menu_window.h"
+
+#include "support/scripted_platform.h"
+#include "support/scripted_random.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QLabel>
+#include <QtTest/QTest>
+
+class TestInfoWindow : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void lockIsSetBeforeTheWindowWasEverShown();
+    void windowShowsItsTextsCentredAQuarterDown();
+    void threeWaysToCloseOnlyHide_data();
+    void threeWaysToCloseOnlyHide();
+    void untickedLockSurvivesClosingAndReopening();
+
+private:
+    void openInfo()
+    {
+        QTest::mouseClick(m_shell->mainMenu()->findChild<QAbstractButton *>(QStringLiteral("Bild4")),
+                          Qt::LeftButton);
+    }
+    ScriptedPlatform *m_platform = nullptr;
+    ScriptedRandom *m_random = nullptr;
+    AppShell *m_shell = nullptr;
+};
+
+void TestInfoWindow::init()
+{
+    m_platform = new ScriptedPlatform;
+    m_random = new ScriptedRandom;
+    m_shell = new AppShell(*m_platform, *m_random);
+    m_shell->start();
+}
+
+void TestInfoWindow::cleanup()
+{
+    delete m_shell;
+    delete m_random;
+    delete m_platform;
+}
+
+void TestInfoWindow::lockIsSetBeforeTheWindowWasEverShown()
+{
+    QVERIFY(m_shell->printerLock().isSet());
+    QVERIFY(!m_shell->hasInfoWindow());
+    auto *box = m_shell->infoWindow()->findChild<QCheckBox *>(QStringLiteral("Kontroll1"));
+    QVERIFY(box->isChecked());
+    QCOMPARE(box->text(), QStringLiteral("  Druckmodus deaktivieren"));
+}
+
+void TestInfoWindow::windowShowsItsTextsCentredAQuarterDown()
+{
+    openInfo();
+    InfoWindow *info = m_shell->infoWindow();
+    QCOMPARE(info->objectName(), QStringLiteral("ORBLABEL"));
+    QCOMPARE(info->windowTitle(), QStringLiteral("Programm-Info"));
+    QCOMPARE(info->size(), QSize(3510 / 15, 3930 / 15));
+    QCOMPARE(info->pos(), QPoint((1280 - info->frameGeometry().width()) / 2,
+                                 (1024 - info->frameGeometry().height()) / 4));
+    QCOMPARE(info->findChild<QLabel *>(QStringLiteral("Bezeichnung5"))->text(),
+             QStringLiteral("M u l t i p l i k a t i o n"));
+    QCOMPARE(info->findChild<QLabel *>(QStringLiteral("Bezeichnung6"))->text(), InfoWindow::noticeText());
+    QCOMPARE(info->findChild<QLabel *>(QStringLiteral("Bezeichnung7"))->text(), InfoWindow::creditText());
+    QCOMPARE(info->findChild<QLabel *>(QStringLiteral("Bezeichnung1"))->text(), QStringLiteral("O k a y"));
+    // Moved elsewhere, it comes back to its place when it is activated again.
+    info->move(5, 5);
+    QEvent activate(QEvent::WindowActivate);
+    QApplication::sendEvent(info, &activate);
+    QCOMPARE(info->pos().y(), (1024 - info->frameGeometry().height()) / 4);
+}
+
+void TestInfoWindow::threeWaysToCloseOnlyHide_data()
+{
+    QTest::addColumn<int>("way");
+    QTest::newRow("O k a y") << 0;
+    QTest::newRow("cross picture") << 1;
+    QTest::newRow("close box") << 2;
+}
+
+void TestInfoWindow::threeWaysToCloseOnlyHide()
+{
+    QFETCH(int, way);
+    openInfo();
+    InfoWindow *info = m_shell->infoWindow();
+    if (way == 0)
+        QTest::mouseClick(info->findChild<QLabel *>(QStringLiteral("Bezeichnung1")), Qt::LeftButton);
+    else if (way == 1)
+        QTest::mouseClick(info->findChild<QAbstractButton *>(QStringLiteral("Bild1")), Qt::LeftButton);
+    else
+        info->close();
+    QVERIFY(!info->isVisible());
+    QCOMPARE(m_shell->infoWindow(), info);
+    QVERIFY(m_shell->mainMenu()->isVisible());
+    QCOMPARE(m_platform->quitCalls, 0);
+}
+
+void TestInfoWindow::untickedLockSurvivesClosingAndReopening()
+{
+    openInfo();
+    auto *box = m_shell->infoWindow()->findChild<QCheckBox *>(QStringLiteral("Kontroll1"));
+    QTest::mouseClick(box, Qt::LeftButton);
+    QVERIFY(!m_shell->printerLock().isSet());
+    m_shell->infoWindow()->close();
+    openInfo();
+    QVERIFY(!box->isChecked());
+    QVERIFY(!m_shell->printerLock().isSet());
+}
+
+QTEST_MAIN(TestInfoWindow)
+#include "test_info_window.moc"

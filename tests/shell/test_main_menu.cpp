@@ -1,0 +1,171 @@
+#include "shell/app_shell.h"
+#include "shell/info_window.h"
+#include "shell/main_menu_texts.h"
+#include "shell/main_menu_window.h"
+
+#include "support/scripted_platform.h"
+#include "support/scripted_random.h"
+
+#include <QAbstractButton>
+#include <QPlainTextEdit>
+#include <QtTest/QTest>
+
+class TestMainMenu : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void startCreatesOnlyTheCentredMenu();
+    void helpTextIsExactWithCarriageReturnLineFeeds();
+    void typingIntoTheHelpLeavesItUnchanged();
+    void imageButtonsAreNamedForScreenReaders_data();
+    void imageButtonsAreNamedForScreenReaders();
+    void exitQuestion_data();
+    void exitQuestion();
+    void closeBoxEndsWithoutAsking();
+    void infoButtonOpensTheInfoWindowBesideTheMenu();
+
+private:
+    QAbstractButton *menuButton(const QString &name)
+    {
+        return m_shell->mainMenu()->findChild<QAbstractButton *>(name);
+    }
+    ScriptedPlatform *m_platform = nullptr;
+    ScriptedRandom *m_random = nullptr;
+    AppShell *m_shell = nullptr;
+};
+
+void TestMainMenu::init()
+{
+    m_platform = new ScriptedPlatform;
+    m_random = new ScriptedRandom;
+    m_shell = new AppShell(*m_platform, *m_random);
+    m_shell->start();
+}
+
+void TestMainMenu::cleanup()
+{
+    delete m_shell;
+    delete m_random;
+    delete m_platform;
+}
+
+void TestMainMenu::startCreatesOnlyTheCentredMenu()
+{
+    MainMenuWindow *menu = m_shell->mainMenu();
+    QVERIFY(menu->isVisible());
+    QCOMPARE(menu->objectName(), QStringLiteral("Form0"));
+    QCOMPARE(menu->windowTitle(), QStringLiteral("Schriftliche Multiplikation"));
+    QCOMPARE(menu->size(), QSize(6300 / 15, 6705 / 15));
+    QCOMPARE(menu->minimumSize(), menu->maximumSize());
+    // Centred when it is made, before the window manager adds its frame.
+    QCOMPARE(menu->pos(), QPoint((1280 - menu->width()) / 2, (1024 - menu->height()) / 2));
+    QVERIFY(!m_shell->hasSingleRowTrainer());
+    QVERIFY(!m_shell->hasInfoWindow());
+    QCOMPARE(m_random->drawn(), 0);
+}
+
+void TestMainMenu::helpTextIsExactWithCarriageReturnLineFeeds()
+{
+    const QString text = MainMenuTexts::helpText();
+    const QStringList lines = text.split(QStringLiteral("\r\n"));
+    QCOMPARE(lines.size(), 16); // fifteen lines, each ended by CR LF
+    QCOMPARE(lines.last(), QString());
+    QCOMPARE(lines.first(), QStringLiteral("Mit diesem Programm kann die schriftliche einreihige Multiplikation trainiert werden. Das Ausdrucken von Übungsblättern ist ebenfalls möglich."));
+    QCOMPARE(lines.at(7), QStringLiteral("Zum Üben kann ein Arbeitsblatt ausgedruckt werden."));
+    QCOMPARE(lines.at(14), QStringLiteral("Das Passwort zum Aufheben der Druckersperre entspricht der in diesem Moment angezeigten Anzahl der richtigen Punkte."));
+    for (int empty : {1, 3, 6, 9, 12})
+        QCOMPARE(lines.at(empty), QString());
+    QVERIFY(!text.contains(QRegularExpression(QStringLiteral("\r(?!\n)|(?<!\r)\n"))));
+
+    auto *help = m_shell->mainMenu()->findChild<QPlainTextEdit *>(QStringLiteral("Text1"));
+    QCOMPARE(help->toPlainText().split(QLatin1Char('\n')), lines);
+}
+
+void TestMainMenu::typingIntoTheHelpLeavesItUnchanged()
+{
+    auto *help = m_shell->mainMenu()->findChild<QPlainTextEdit *>(QStringLiteral("Text1"));
+    const QString before = help->toPlainText();
+    help->setFocus();
+    QTest::keyClicks(help, QStringLiteral("abc"));
+    QTest::keyClick(help, Qt::Key_Backspace);
+    QTest::keyClick(help, Qt::Key_Delete);
+    QCOMPARE(help->toPlainText(), before);
+    // Even a change made behind the pupil's back is replaced by the full text.
+    help->setPlainText(QStringLiteral("kaputt"));
+    QCOMPARE(help->toPlainText(), before);
+}
+
+void TestMainMenu::imageButtonsAreNamedForScreenReaders_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("accessibleName");
+    QTest::addColumn<QRect>("twips");
+    QTest::newRow("exit") << "Bild3" << "Beenden" << QRect(720, 840, 495, 495);
+    QTest::newRow("one-row trainer") << "Bild1" << "Einreihige Multiplikation" << QRect(2880, 840, 495, 495);
+    QTest::newRow("info") << "Bild4" << "Info" << QRect(5040, 840, 495, 495);
+    QTest::newRow("two-row trainer") << "Bild2" << "Zweireihige Multiplikation" << QRect();
+    QTest::newRow("three-row trainer") << "Bild6" << "Dreireihige Multiplikation" << QRect();
+}
+
+void TestMainMenu::imageButtonsAreNamedForScreenReaders()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, accessibleName);
+    QFETCH(QRect, twips);
+    QAbstractButton *button = menuButton(name);
+    QVERIFY(button);
+    QCOMPARE(button->accessibleName(), accessibleName);
+    // Every button lies inside the window, where a pupil can reach it.
+    QVERIFY(m_shell->mainMenu()->rect().contains(button->geometry()));
+    if (!twips.isNull())
+        QCOMPARE(button->geometry(), QRect(twips.x() / 15, twips.y() / 15, 33, 33));
+}
+
+void TestMainMenu::exitQuestion_data()
+{
+    QTest::addColumn<bool>("scripted");
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<int>("quits");
+    QTest::newRow("No keeps the program running") << true << int(MessageAnswer::No) << 0;
+    QTest::newRow("Enter takes the default, No") << false << 0 << 0;
+    QTest::newRow("Yes ends the program") << true << int(MessageAnswer::Yes) << 1;
+}
+
+void TestMainMenu::exitQuestion()
+{
+    QFETCH(bool, scripted);
+    QFETCH(int, answer);
+    QFETCH(int, quits);
+    if (scripted)
+        m_platform->answers.append(MessageAnswer(answer));
+    QTest::mouseClick(menuButton(QStringLiteral("Bild3")), Qt::LeftButton);
+    QCOMPARE(m_platform->messages.size(), 1);
+    const auto &box = m_platform->messages.first();
+    QCOMPARE(box.text, QStringLiteral("Dieses Programm jetzt beenden?\r\r\r"));
+    QCOMPARE(box.title, QStringLiteral("Schriftliche Multiplikation"));
+    QCOMPARE(box.buttons, MessageButtons::YesNo);
+    QCOMPARE(box.icon, MessageIcon::Stop);
+    QCOMPARE(box.defaultButton, DefaultButton::Second);
+    QCOMPARE(m_platform->quitCalls, quits);
+    if (quits == 0)
+        QVERIFY(m_shell->mainMenu()->isVisible());
+}
+
+void TestMainMenu::closeBoxEndsWithoutAsking()
+{
+    QVERIFY(!m_shell->mainMenu()->close());
+    QCOMPARE(m_platform->quitCalls, 1);
+    QCOMPARE(m_platform->messages.size(), 0);
+}
+
+void TestMainMenu::infoButtonOpensTheInfoWindowBesideTheMenu()
+{
+    QTest::mouseClick(menuButton(QStringLiteral("Bild4")), Qt::LeftButton);
+    QVERIFY(m_shell->hasInfoWindow());
+    QVERIFY(m_shell->infoWindow()->isVisible());
+    QVERIFY(m_shell->mainMenu()->isVisible());
+}
+
+QTEST_MAIN(TestMainMenu)
+#include "test_main_menu.moc"

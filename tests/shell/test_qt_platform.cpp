@@ -1,0 +1,84 @@
+#include "shell/qt_platform.h"
+
+#include <QApplication>
+#include <QInputDialog>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest/QTest>
+
+// The real message boxes, answered by a timer while they are open.
+class TestQtPlatform : public QObject {
+    Q_OBJECT
+private slots:
+    void carriageReturnsBecomeLineBreaks();
+    void yesNoBoxSpeaksGermanAndDefaultsToNo();
+    void inputDialogReturnsEmptyWhenCancelled();
+
+private:
+    template <typename Dialog, typename Check>
+    void whenOpen(Check check)
+    {
+        QTimer::singleShot(50, this, [check] {
+            for (QWidget *w : QApplication::topLevelWidgets()) {
+                if (auto *dialog = qobject_cast<Dialog *>(w); dialog && dialog->isVisible()) {
+                    check(dialog);
+                    return;
+                }
+            }
+            QFAIL("no dialog open");
+        });
+    }
+};
+
+void TestQtPlatform::carriageReturnsBecomeLineBreaks()
+{
+    QCOMPARE(QtPlatform::displayText(QStringLiteral("a\rb\r\r")), QStringLiteral("a\nb\n\n"));
+    QCOMPARE(QtPlatform::displayText(QStringLiteral("a\r\nb\r\n")), QStringLiteral("a\nb\n"));
+}
+
+void TestQtPlatform::yesNoBoxSpeaksGermanAndDefaultsToNo()
+{
+    QtPlatform platform;
+    QStringList captions;
+    QString defaultCaption;
+    QString shownText;
+    whenOpen<QMessageBox>([&](QMessageBox *box) {
+        for (QAbstractButton *b : box->buttons())
+            captions << b->text();
+        defaultCaption = box->defaultButton()->text();
+        shownText = box->text();
+        QTest::keyClick(box, Qt::Key_Return);
+    });
+    const MessageAnswer answer = platform.message(QStringLiteral("Frage?\r\r"), QStringLiteral("Titel"),
+                                                  MessageButtons::YesNo, MessageIcon::Question,
+                                                  DefaultButton::Second);
+    captions.sort();
+    QCOMPARE(captions, (QStringList{QStringLiteral("Ja"), QStringLiteral("Nein")}));
+    QCOMPARE(defaultCaption, QStringLiteral("Nein"));
+    QCOMPARE(shownText, QStringLiteral("Frage?\n\n"));
+    QCOMPARE(answer, MessageAnswer::No);
+}
+
+void TestQtPlatform::inputDialogReturnsEmptyWhenCancelled()
+{
+    QtPlatform platform;
+    whenOpen<QInputDialog>([](QInputDialog *dialog) {
+        QCOMPARE(dialog->textValue(), QStringLiteral("Passwort"));
+        dialog->reject();
+    });
+    QCOMPARE(platform.inputText(QStringLiteral("Kennwort eingeben:"), QStringLiteral("Druckersperre aufheben"),
+                                QStringLiteral("Passwort")),
+             QString());
+    whenOpen<QInputDialog>([](QInputDialog *dialog) {
+        dialog->setTextValue(QStringLiteral("17"));
+        dialog->accept();
+    });
+    QCOMPARE(platform.inputText(QStringLiteral("Kennwort eingeben:"), QStringLiteral("Druckersperre aufheben"),
+                                QStringLiteral("Passwort")),
+             QStringLiteral("17"));
+}
+
+QTEST_MAIN(TestQtPlatform)
+#include "test_qt_platform.moc"
