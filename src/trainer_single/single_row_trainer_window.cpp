@@ -8,6 +8,7 @@
 #include "shell/printer_lock.h"
 #include "shell/twips.h"
 #include "shell/window_setup.h"
+#include "worksheet/worksheet_view.h"
 
 #include <QCloseEvent>
 #include <QListWidget>
@@ -57,10 +58,17 @@ SingleRowTrainerWindow::SingleRowTrainerWindow(Platform &platform, RandomSource 
     : m_platform(platform)
     , m_model(platform, random, this)
 {
-    Q_UNUSED(printerLock);
     fixedWindow(this, QStringLiteral("Form1"), m_model.caption(), clientWidth, clientHeight);
     setBackground(this, windowColour);
     buildControls();
+
+    WorksheetView::Hooks hooks;
+    hooks.printerLocked = [&printerLock] { return printerLock.isSet(); };
+    hooks.pointsText = [this] { return m_pointsDisplay->text(); };
+    m_worksheet = new WorksheetView(this, SheetKind::SingleRow, platform, random, hooks);
+    connect(findChild<QPushButton *>(QStringLiteral("Befehl14")), &QPushButton::clicked, m_worksheet,
+            &WorksheetView::build);
+
     connect(&m_model, &SingleRowTrainerModel::changed, this, &SingleRowTrainerWindow::mirrorModel);
     connect(&m_model, &SingleRowTrainerModel::leaveRequested, this,
             &SingleRowTrainerWindow::leaveRequested);

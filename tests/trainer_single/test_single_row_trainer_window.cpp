@@ -1,6 +1,7 @@
 #include "shell/app_shell.h"
 #include "shell/main_menu_window.h"
 #include "trainer_single/single_row_trainer_window.h"
+#include "worksheet/worksheet_view.h"
 
 #include "support/drop.h"
 #include "support/scripted_platform.h"
@@ -45,6 +46,8 @@ private slots:
     void messageBoxClosingDoesNotReplaceTheTask();
     void invitationsAppearAndAnnounceTheGames();
     void helpButtonShowsTheHelp();
+    void sheetButtonShowsAWorksheetOverTheTask();
+    void printPasswordIsThePointsShownNow();
 
 private:
     QLabel *field(E element) const
@@ -304,6 +307,42 @@ void TestSingleRowTrainerWindow::helpButtonShowsTheHelp()
     QTest::mouseClick(button(QStringLiteral("Befehl15")), Qt::LeftButton);
     QCOMPARE(m_platform->messages.size(), 1);
     QCOMPARE(m_platform->messages.first().title, QStringLiteral("Hilfe"));
+}
+
+void TestSingleRowTrainerWindow::sheetButtonShowsAWorksheetOverTheTask()
+{
+    openTrainer();
+    SingleRowTrainerWindow *trainer = m_shell->singleRowTrainer();
+    auto *panel = trainer->findChild<QWidget *>(WorksheetView::panelName);
+    auto *list = trainer->findChild<QListWidget *>(WorksheetView::listName);
+    QVERIFY(!trainer->rect().intersects(panel->geometry()) || !panel->isVisible());
+    QTest::mouseClick(button(QStringLiteral("Befehl14")), Qt::LeftButton);
+    QCOMPARE(panel->x(), 960 / 15);
+    QCOMPARE(list->x(), 960 / 15);
+    QVERIFY(panel->isVisible());
+    QCOMPARE(list->count(), 37);
+    QTest::mouseClick(trainer->findChild<QAbstractButton *>(WorksheetView::cancelButtonName), Qt::LeftButton);
+    QCOMPARE(list->count(), 0);
+    QCOMPARE(panel->x(), 8040 / 15);
+}
+
+void TestSingleRowTrainerWindow::printPasswordIsThePointsShownNow()
+{
+    m_random->append(taskDraws(1, 2, 3, 4, 3));
+    openTrainer();
+    dropTile(field(E::CarryOnes), QStringLiteral("1"));
+    dropTile(field(E::CarryOnes), QStringLiteral("1"));
+    SingleRowTrainerWindow *trainer = m_shell->singleRowTrainer();
+    QTest::mouseClick(button(QStringLiteral("Befehl14")), Qt::LeftButton);
+    auto *printTasks = trainer->findChild<QAbstractButton *>(WorksheetView::printTasksButtonName);
+    m_platform->inputs = {QStringLiteral("02"), QStringLiteral("2")};
+    m_platform->answers = {MessageAnswer::Yes};
+    QTest::mouseClick(printTasks, Qt::LeftButton); // a leading zero is refused
+    QCOMPARE(m_platform->printJobs.size(), 0);
+    QTest::mouseClick(printTasks, Qt::LeftButton);
+    QCOMPARE(m_platform->inputRequests.size(), 2);
+    QCOMPARE(m_platform->printJobs.size(), 1);
+    QCOMPARE(m_platform->printJobs.first().document.lines.size(), 4 + 37);
 }
 
 QTEST_MAIN(TestSingleRowTrainerWindow)
