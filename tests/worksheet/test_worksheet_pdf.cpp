@@ -201,10 +201,11 @@ void TestWorksheetPdf::everyCharacterStandsInItsColumnOnThePage()
                                     .arg(line).arg(expected.at(w).text).arg(column)));
         }
     }
-    // The 50-character rows reach far right, yet stay inside a right margin as wide as the left.
-    QVERIFY2(rightmost > 500, qPrintable(QString::number(rightmost)));
-    QVERIFY2(rightmost <= pages.first().size.width() - left,
-             qPrintable(QStringLiteral("right edge %1, left margin %2").arg(rightmost).arg(left)));
+    // A whole 50-character row, trailing blanks included, stays inside a right margin as wide as the left.
+    const qreal pageWidth = pages.first().size.width();
+    QVERIFY2(rightmost <= pageWidth - left && left + 50 * pitch <= pageWidth - left,
+             qPrintable(QStringLiteral("left margin %1, row end %2").arg(left).arg(left + 50 * pitch)));
+    QVERIFY(rightmost > 500);
 }
 
 void TestWorksheetPdf::unwritableFileIsAFailure()
