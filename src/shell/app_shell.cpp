@@ -1,10 +1,21 @@
 #include "shell/app_shell.h"
 
+#include "rewards/catch_game_window.h"
+#include "rewards/memory_game_window.h"
 #include "shell/info_window.h"
 #include "shell/main_menu_window.h"
 #include "shell/platform.h"
 #include "shell/twips.h"
 #include "trainer_single/single_row_trainer_window.h"
+
+namespace {
+void present(QWidget *window)
+{
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+} // namespace
 
 AppShell::AppShell(Platform &platform, RandomSource &random)
     : m_platform(platform)
@@ -45,26 +56,67 @@ SingleRowTrainerWindow *AppShell::singleRowTrainer()
         m_singleRow = std::make_unique<SingleRowTrainerWindow>(m_platform, m_random, m_printerLock);
         connect(m_singleRow.get(), &SingleRowTrainerWindow::leaveRequested, this,
                 &AppShell::backToMainMenu);
+        connect(m_singleRow.get(), &SingleRowTrainerWindow::catchGameRequested, this,
+                &AppShell::startCatchGame);
+        connect(m_singleRow.get(), &SingleRowTrainerWindow::memoryGameRequested, this,
+                &AppShell::startMemoryGame);
     }
     return m_singleRow.get();
+}
+
+CatchGameWindow *AppShell::catchGame()
+{
+    if (!m_catch) {
+        m_catch = std::make_unique<CatchGameWindow>(m_platform, m_random, m_catchState);
+        connect(m_catch.get(), &CatchGameWindow::finished, this, &AppShell::backToSingleRowTrainer);
+    }
+    return m_catch.get();
+}
+
+MemoryGameWindow *AppShell::memoryGame()
+{
+    if (!m_memory) {
+        m_memory = std::make_unique<MemoryGameWindow>(m_platform, m_random);
+        connect(m_memory.get(), &MemoryGameWindow::finished, this, &AppShell::backToSingleRowTrainer);
+    }
+    return m_memory.get();
+}
+
+void AppShell::startCatchGame()
+{
+    CatchGameWindow *game = catchGame();
+    game->prepareGame();
+    if (m_singleRow)
+        m_singleRow->hide();
+    present(game);
+}
+
+void AppShell::startMemoryGame()
+{
+    MemoryGameWindow *game = memoryGame();
+    if (m_singleRow)
+        m_singleRow->hide();
+    present(game);
+}
+
+void AppShell::backToSingleRowTrainer()
+{
+    SingleRowTrainerWindow *trainer = singleRowTrainer();
+    present(trainer);
+    trainer->activateForWork();
 }
 
 void AppShell::openSingleRowTrainer()
 {
     SingleRowTrainerWindow *trainer = singleRowTrainer();
     mainMenu()->hide();
-    trainer->show();
+    present(trainer);
     trainer->activateForWork();
-    trainer->raise();
-    trainer->activateWindow();
 }
 
 void AppShell::openInfoWindow()
 {
-    InfoWindow *info = infoWindow();
-    info->show();
-    info->raise();
-    info->activateWindow();
+    present(infoWindow());
 }
 
 void AppShell::backToMainMenu()
@@ -72,8 +124,6 @@ void AppShell::backToMainMenu()
     if (m_singleRow)
         m_singleRow->hide();
     MainMenuWindow *menu = mainMenu();
-    menu->show();
-    menu->raise();
-    menu->activateWindow();
+    present(menu);
     menu->buildHelpText();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "rewards/catch_game_state.h"
 #include "shell/printer_lock.h"
 
 #include <QObject>
@@ -10,6 +11,8 @@ class RandomSource;
 class MainMenuWindow;
 class InfoWindow;
 class SingleRowTrainerWindow;
+class CatchGameWindow;
+class MemoryGameWindow;
 
 // Owns the windows (each created the first time it is shown or touched, then
 // only hidden and shown) and moves the pupil between them.
@@ -25,7 +28,10 @@ public:
     MainMenuWindow *mainMenu();
     InfoWindow *infoWindow();
     SingleRowTrainerWindow *singleRowTrainer();
+    CatchGameWindow *catchGame();
+    MemoryGameWindow *memoryGame();
     PrinterLock &printerLock() { return m_printerLock; }
+    const CatchGameState &catchGameState() const { return m_catchState; }
 
     bool hasInfoWindow() const { return bool(m_info); }
     bool hasSingleRowTrainer() const { return bool(m_singleRow); }
@@ -33,12 +39,19 @@ public:
     void openSingleRowTrainer();
     void openInfoWindow();
     void backToMainMenu();
+    // A reward hides the trainer that offered it; every game ends in the one-row trainer.
+    void startCatchGame();
+    void startMemoryGame();
+    void backToSingleRowTrainer();
 
 private:
     Platform &m_platform;
     RandomSource &m_random;
     PrinterLock m_printerLock;
+    CatchGameState m_catchState;
     std::unique_ptr<MainMenuWindow> m_menu;
     std::unique_ptr<InfoWindow> m_info;
     std::unique_ptr<SingleRowTrainerWindow> m_singleRow;
+    std::unique_ptr<CatchGameWindow> m_catch;
+    std::unique_ptr<MemoryGameWindow> m_memory;
 };

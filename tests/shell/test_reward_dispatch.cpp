@@ -1,0 +1,146 @@
+#include "rewards/catch_game_window.h"
+#include "rewards/memory_game_window.h"
+#include "shell/app_shell.h"
+#include "shell/main_menu_window.h"
+#include "trainer_single/single_row_trainer_window.h"
+
+#include "support/scripted_platform.h"
+#include "support/scripted_random.h"
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QtTest/QTest>
+
+using E = SingleRowElement;
+
+class TestRewardDispatch : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void catchInvitationStartsThePreparedGame();
+    void quittingTheCatchGameReturnsToTheTrainerWithItsPoints();
+    void memoryInvitationSendsTheRocketBack();
+    void closingAGameWindowReturnsToTheTrainer_data();
+    void closingAGameWindowReturnsToTheTrainer();
+
+private:
+    SingleRowTrainerWindow *trainer() { return m_shell->singleRowTrainer(); }
+    QLabel *trainerLabel(const QString &name) { return trainer()->findChild<QLabel *>(name); }
+    void openTrainer()
+    {
+        m_shell->start();
+        QTest::mouseClick(m_shell->mainMenu()->findChild<QAbstractButton *>(QStringLiteral("Bild1")),
+                          Qt::LeftButton);
+    }
+    void earnPoints(int points)
+    {
+        for (int i = 0; i < points; ++i)
+            trainer()->model().dropDigit(E::CarryOnes, trainer()->model().expectedDigit(E::CarryOnes));
+    }
+    void solveTasks(int tasks)
+    {
+        SingleRowTrainerModel &model = trainer()->model();
+        for (int t = 0; t < tasks; ++t)
+            for (E field : {E::ProductTenThousands, E::ProductThousands, E::ProductHundreds, E::ProductTens, E::ProductOnes})
+                if (model.isVisible(field))
+                    model.dropDigit(field, model.expectedDigit(field));
+    }
+
+    ScriptedPlatform *m_platform = nullptr;
+    ScriptedRandom *m_random = nullptr;
+    AppShell *m_shell = nullptr;
+};
+
+void TestRewardDispatch::init()
+{
+    m_platform = new ScriptedPlatform;
+    m_random = new ScriptedRandom;
+    m_shell = new AppShell(*m_platform, *m_random);
+}
+
+void TestRewardDispatch::cleanup()
+{
+    delete m_shell;
+    delete m_random;
+    delete m_platform;
+}
+
+void TestRewardDispatch::catchInvitationStartsThePreparedGame()
+{
+    openTrainer();
+    earnPoints(50);
+    auto *invitation = trainerLabel(QStringLiteral("Bezeichnung26"));
+    QVERIFY(invitation->isVisible());
+    const int messagesBefore = int(m_platform->messages.size());
+    QTest::mouseClick(invitation, Qt::LeftButton);
+    CatchGameWindow *game = m_shell->catchGame();
+    QVERIFY(game->isVisible());
+    QVERIFY(!trainer()->isVisible());
+    QVERIFY(!invitation->isVisible());
+    QCOMPARE(m_platform->messages.size(), messagesBefore); // the one-row trainer shows no message first
+    const CatchGameState &state = m_shell->catchGameState();
+    QCOMPARE(state.CursorColumn, qint16(14));
+    QCOMPARE(state.CursorRow, qint16(9));
+    QCOMPARE(state.DigitsToCatch, QStringLiteral("0123456789"));
+    for (int i = 1; i <= 10; ++i) {
+        QCOMPARE(int(state.DigitColumns[std::size_t(i)]), i + 3);
+        QCOMPARE(int(state.DigitRows[std::size_t(i)]), i + 3);
+    }
+}
+
+void TestRewardDispatch::quittingTheCatchGameReturnsToTheTrainerWithItsPoints()
+{
+    openTrainer();
+    earnPoints(50);
+    QTest::mouseClick(trainerLabel(QStringLiteral("Bezeichnung26")), Qt::LeftButton);
+    m_platform->answers.append(MessageAnswer::Yes);
+    QTest::keyClick(m_shell->catchGame(), Qt::Key_Escape);
+    QVERIFY(!m_shell->catchGame()->isVisible());
+    QVERIFY(trainer()->isVisible());
+    QCOMPARE(trainerLabel(QStringLiteral("Bezeichnung22"))->text(), QStringLiteral("50"));
+    QVERIFY(!trainerLabel(QStringLiteral("Bezeichnung26"))->isVisible());
+}
+
+void TestRewardDispatch::memoryInvitationSendsTheRocketBack()
+{
+    openTrainer();
+    solveTasks(18);
+    auto *invitation = trainerLabel(QStringLiteral("Bezeichnung14"));
+    QVERIFY(invitation->isVisible());
+    QCOMPARE(trainerLabel(QStringLiteral("Bild1"))->y(), 360 / 15);
+    QTest::mouseClick(invitation, Qt::LeftButton);
+    QVERIFY(m_shell->memoryGame()->isVisible());
+    QVERIFY(!trainer()->isVisible());
+    QVERIFY(!invitation->isVisible());
+    QCOMPARE(trainer()->model().rewards().rocketTop(), 4680);
+    QCOMPARE(trainerLabel(QStringLiteral("Bild1"))->y(), 4680 / 15);
+}
+
+void TestRewardDispatch::closingAGameWindowReturnsToTheTrainer_data()
+{
+    QTest::addColumn<bool>("memory");
+    QTest::newRow("catching game") << false;
+    QTest::newRow("memory game") << true;
+}
+
+void TestRewardDispatch::closingAGameWindowReturnsToTheTrainer()
+{
+    QFETCH(bool, memory);
+    openTrainer();
+    if (memory) {
+        solveTasks(18);
+        QTest::mouseClick(trainerLabel(QStringLiteral("Bezeichnung14")), Qt::LeftButton);
+    } else {
+        earnPoints(50);
+        QTest::mouseClick(trainerLabel(QStringLiteral("Bezeichnung26")), Qt::LeftButton);
+    }
+    QWidget *game = memory ? static_cast<QWidget *>(m_shell->memoryGame()) : m_shell->catchGame();
+    game->close();
+    QVERIFY(!game->isVisible());
+    QVERIFY(trainer()->isVisible());
+    QCOMPARE(m_platform->quitCalls, 0);
+}
+
+QTEST_MAIN(TestRewardDispatch)
+#include "test_reward_dispatch.moc"
