@@ -78,14 +78,14 @@ void CatchGameWindow::buildControls()
     m_quitButton->setGeometry(Twips::rect(120, 120, 735, 495));
     connect(m_quitButton, &QPushButton::clicked, this, &CatchGameWindow::askToQuit);
 
-    struct ArrowSpec {
+    struct ArrowLayout {
         const char *name;
         TriangleButton::Direction direction;
         CatchMove move;
         QString accessibleName;
         int left;
     };
-    const ArrowSpec arrows[] = {
+    const ArrowLayout arrows[] = {
         {"Bild1", TriangleButton::Direction::Left, CatchMove::Left, QStringLiteral("Nach links"), 1200},
         {"Bild2", TriangleButton::Direction::Up, CatchMove::Up, QStringLiteral("Nach oben"), 1680},
         {"Bild3", TriangleButton::Direction::Down, CatchMove::Down, QStringLiteral("Nach unten"), 2160},
