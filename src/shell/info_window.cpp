@@ -30,6 +30,7 @@ InfoWindow::InfoWindow(Platform &platform, PrinterLock &lock)
     auto *title = label(this, QStringLiteral("Bezeichnung5"), QStringLiteral("M u l t i p l i k a t i o n"),
                         Twips::rect(120, 240, 3255, 375));
     title->setFont(WindowSetup::font(13.5, true, false, true));
+    fitText(title, title->text());
     title->setAlignment(Qt::AlignCenter);
     setColours(title, Qt::white, lightBlue);
 
@@ -38,18 +39,21 @@ InfoWindow::InfoWindow(Platform &platform, PrinterLock &lock)
     m_notice->setWordWrap(true);
     m_notice->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_notice->setMargin(3);
+    fitText(m_notice, noticeText(), true);
     setColours(m_notice, Qt::white, lightBlue);
 
     m_credit = label(this, QStringLiteral("Bezeichnung7"), QString(), Twips::rect(240, 1800, 3015, 495));
     m_credit->setFont(WindowSetup::font(9.75));
     m_credit->setWordWrap(true);
     m_credit->setAlignment(Qt::AlignCenter);
+    fitText(m_credit, creditText(), true);
     setColours(m_credit, Qt::black, paleBlue);
 
     auto *lockBox = new QCheckBox(QStringLiteral("  Druckmodus deaktivieren"), this);
     lockBox->setObjectName(QStringLiteral("Kontroll1"));
     lockBox->setGeometry(Twips::rect(240, 2400, 3135, 255));
     lockBox->setFont(WindowSetup::font(9.75, true));
+    fitText(lockBox, lockBox->text(), false, 22); // room for the tick box itself
     setColours(lockBox, Qt::white, lightBlue);
     lockBox->setChecked(lock.isSet());
     connect(lockBox, &QCheckBox::toggled, &lock, &PrinterLock::setSet);
@@ -80,8 +84,7 @@ InfoWindow::InfoWindow(Platform &platform, PrinterLock &lock)
 QString InfoWindow::noticeText()
 {
     return QStringLiteral("Rechenheft übt die schriftliche Multiplikation. Die Ziffern werden mit "
-                          "der Maus in die Felder gezogen und sofort geprüft. Das Programm speichert "
-                          "nichts auf dem Rechner.");
+                          "der Maus in die Felder gezogen und sofort geprüft.");
 }
 
 QString InfoWindow::creditText()

@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QLabel>
 #include <QPalette>
@@ -52,6 +53,25 @@ inline QFont font(qreal points, bool bold = false, bool italic = false, bool und
     f.setItalic(italic);
     f.setUnderline(underline);
     return f;
+}
+
+// Shrinks a control's font in half points until its text fits its box: the
+// fonts installed here run wider than the ones the layout was drawn with.
+inline void fitText(QWidget *widget, const QString &text, bool wrapped = false, int extraWidth = 0)
+{
+    QFont f = widget->font();
+    const int room = widget->width() - extraWidth - 4;
+    while (f.pointSizeF() > 6) {
+        const QFontMetrics metrics(f);
+        const bool fits = wrapped
+            ? metrics.boundingRect(QRect(0, 0, room, 10000), Qt::TextWordWrap, text).height()
+                  <= widget->height() - 4
+            : metrics.horizontalAdvance(text) <= room;
+        if (fits)
+            break;
+        f.setPointSizeF(f.pointSizeF() - 0.5);
+    }
+    widget->setFont(f);
 }
 
 inline QLabel *label(QWidget *parent, const QString &objectName, const QString &text,

@@ -170,6 +170,7 @@ void SingleRowTrainerWindow::buildControls()
         invitation->setObjectName(QString::fromLatin1(name));
         invitation->setGeometry(Twips::rect(960, 4080, 5895, 375));
         invitation->setFont(WindowSetup::font(13.5, true));
+        fitText(invitation, invitationText);
         invitation->setAlignment(Qt::AlignCenter);
         invitation->setCursor(Qt::PointingHandCursor);
         setColours(invitation, textColour, Qt::black);
