@@ -1,0 +1,58 @@
+#include "shell/app_shell.h"
+#include "shell/main_menu_window.h"
+#include "shell/random_source.h"
+#include "trainer_single/single_row_trainer_window.h"
+
+#include "support/scripted_platform.h"
+
+#include <QApplication>
+#include <QtTest/QTest>
+
+// What the pupil waits for: the main menu at start, the trainer at its first opening.
+class BenchStartup : public QObject {
+    Q_OBJECT
+private slots:
+    void mainMenuAtStart();
+    void firstOpeningOfTheTrainer();
+    void oneCheckedDrop();
+};
+
+void BenchStartup::mainMenuAtStart()
+{
+    ScriptedPlatform platform;
+    MixingRandomSource random;
+    QBENCHMARK {
+        AppShell shell(platform, random);
+        shell.start();
+        QVERIFY(shell.mainMenu()->isVisible());
+    }
+}
+
+void BenchStartup::firstOpeningOfTheTrainer()
+{
+    ScriptedPlatform platform;
+    MixingRandomSource random;
+    QBENCHMARK {
+        AppShell shell(platform, random);
+        shell.start();
+        shell.openSingleRowTrainer();
+        QVERIFY(shell.singleRowTrainer()->isVisible());
+    }
+}
+
+void BenchStartup::oneCheckedDrop()
+{
+    ScriptedPlatform platform;
+    MixingRandomSource random;
+    AppShell shell(platform, random);
+    shell.start();
+    shell.openSingleRowTrainer();
+    SingleRowTrainerModel &model = shell.singleRowTrainer()->model();
+    QBENCHMARK {
+        model.dropDigit(SingleRowElement::CarryOnes, model.expectedDigit(SingleRowElement::CarryOnes));
+        QCoreApplication::processEvents();
+    }
+}
+
+QTEST_MAIN(BenchStartup)
+#include "bench_startup.moc"
