@@ -127,32 +127,4 @@ QPixmap logo(QSize size)
     return pixmap;
 }
 
-QPixmap triangle(Direction direction, QSize size, QColor colour)
-{
-    QPixmap pixmap = blank(size);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    const QRectF r = QRectF(pixmap.rect()).adjusted(size.width() * 0.2, size.height() * 0.2,
-                                                   -size.width() * 0.2, -size.height() * 0.2);
-    QPolygonF shape;
-    switch (direction) {
-    case Direction::Left:
-        shape << QPointF(r.left(), r.center().y()) << r.topRight() << r.bottomRight();
-        break;
-    case Direction::Up:
-        shape << QPointF(r.center().x(), r.top()) << r.bottomRight() << r.bottomLeft();
-        break;
-    case Direction::Down:
-        shape << QPointF(r.center().x(), r.bottom()) << r.topLeft() << r.topRight();
-        break;
-    case Direction::Right:
-        shape << QPointF(r.right(), r.center().y()) << r.bottomLeft() << r.topLeft();
-        break;
-    }
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(colour);
-    painter.drawPolygon(shape);
-    return pixmap;
-}
-
 } // namespace Pictures

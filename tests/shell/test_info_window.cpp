@@ -4,6 +4,7 @@
 
 #include "support/scripted_platform.h"
 #include "support/scripted_random.h"
+#include "support/shell_fixture.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -27,6 +28,7 @@ private:
         QTest::mouseClick(m_shell->mainMenu()->findChild<QAbstractButton *>(QStringLiteral("Bild4")),
                           Qt::LeftButton);
     }
+    std::unique_ptr<ShellFixture> m_fixture;
     ScriptedPlatform *m_platform = nullptr;
     ScriptedRandom *m_random = nullptr;
     AppShell *m_shell = nullptr;
@@ -34,17 +36,16 @@ private:
 
 void TestInfoWindow::init()
 {
-    m_platform = new ScriptedPlatform;
-    m_random = new ScriptedRandom;
-    m_shell = new AppShell(*m_platform, *m_random);
+    m_fixture = std::make_unique<ShellFixture>();
+    m_platform = &m_fixture->platform;
+    m_random = &m_fixture->random;
+    m_shell = &m_fixture->shell;
     m_shell->start();
 }
 
 void TestInfoWindow::cleanup()
 {
-    delete m_shell;
-    delete m_random;
-    delete m_platform;
+    m_fixture.reset();
 }
 
 void TestInfoWindow::lockIsSetBeforeTheWindowWasEverShown()

@@ -5,6 +5,7 @@
 
 #include "support/scripted_platform.h"
 #include "support/scripted_random.h"
+#include "support/shell_fixture.h"
 
 #include <QAbstractButton>
 #include <QPlainTextEdit>
@@ -30,6 +31,7 @@ private:
     {
         return m_shell->mainMenu()->findChild<QAbstractButton *>(name);
     }
+    std::unique_ptr<ShellFixture> m_fixture;
     ScriptedPlatform *m_platform = nullptr;
     ScriptedRandom *m_random = nullptr;
     AppShell *m_shell = nullptr;
@@ -37,17 +39,16 @@ private:
 
 void TestMainMenu::init()
 {
-    m_platform = new ScriptedPlatform;
-    m_random = new ScriptedRandom;
-    m_shell = new AppShell(*m_platform, *m_random);
+    m_fixture = std::make_unique<ShellFixture>();
+    m_platform = &m_fixture->platform;
+    m_random = &m_fixture->random;
+    m_shell = &m_fixture->shell;
     m_shell->start();
 }
 
 void TestMainMenu::cleanup()
 {
-    delete m_shell;
-    delete m_random;
-    delete m_platform;
+    m_fixture.reset();
 }
 
 void TestMainMenu::startCreatesOnlyTheCentredMenu()

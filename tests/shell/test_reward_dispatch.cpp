@@ -6,6 +6,7 @@
 
 #include "support/scripted_platform.h"
 #include "support/scripted_random.h"
+#include "support/shell_fixture.h"
 
 #include <QAbstractButton>
 #include <QLabel>
@@ -27,12 +28,7 @@ private slots:
 private:
     SingleRowTrainerWindow *trainer() { return m_shell->singleRowTrainer(); }
     QLabel *trainerLabel(const QString &name) { return trainer()->findChild<QLabel *>(name); }
-    void openTrainer()
-    {
-        m_shell->start();
-        QTest::mouseClick(m_shell->mainMenu()->findChild<QAbstractButton *>(QStringLiteral("Bild1")),
-                          Qt::LeftButton);
-    }
+    void openTrainer() { m_fixture->openSingleRowTrainer(); }
     void earnPoints(int points)
     {
         for (int i = 0; i < points; ++i)
@@ -47,6 +43,7 @@ private:
                     model.dropDigit(field, model.expectedDigit(field));
     }
 
+    std::unique_ptr<ShellFixture> m_fixture;
     ScriptedPlatform *m_platform = nullptr;
     ScriptedRandom *m_random = nullptr;
     AppShell *m_shell = nullptr;
@@ -54,16 +51,15 @@ private:
 
 void TestRewardDispatch::init()
 {
-    m_platform = new ScriptedPlatform;
-    m_random = new ScriptedRandom;
-    m_shell = new AppShell(*m_platform, *m_random);
+    m_fixture = std::make_unique<ShellFixture>();
+    m_platform = &m_fixture->platform;
+    m_random = &m_fixture->random;
+    m_shell = &m_fixture->shell;
 }
 
 void TestRewardDispatch::cleanup()
 {
-    delete m_shell;
-    delete m_random;
-    delete m_platform;
+    m_fixture.reset();
 }
 
 void TestRewardDispatch::catchInvitationStartsThePreparedGame()

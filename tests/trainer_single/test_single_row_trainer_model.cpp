@@ -3,6 +3,7 @@
 #include "shell/lenient_number.h"
 #include "support/scripted_platform.h"
 #include "support/scripted_random.h"
+#include "support/single_row_draws.h"
 
 #include <QSignalSpy>
 #include <QtTest/QTest>
@@ -10,17 +11,6 @@
 using E = SingleRowElement;
 
 namespace {
-// Draws that make the next task d1 d2 d3 d4 * m.
-QList<double> taskDraws(int d1, int d2, int d3, int d4, int m)
-{
-    return {ScriptedRandom::forDigit(d1, 1, 9), ScriptedRandom::forDigit(d2, 0, 10),
-            ScriptedRandom::forDigit(d3, 0, 10), ScriptedRandom::forDigit(d4, 1, 9),
-            ScriptedRandom::forDigit(m, 2, 8)};
-}
-double patternDraw(int k)
-{
-    return ScriptedRandom::forDigit(k, 1, 4);
-}
 const QString wrongText = QStringLiteral("Das ist leider falsch, rechne nochmal.\r\r");
 const QString solvedText = QStringLiteral("Die Aufgabe wurde richtig gelöst.\r\r");
 
@@ -63,7 +53,7 @@ private slots:
 void TestSingleRowTrainerModel::normalTaskLaysOutTheDrawnDigits()
 {
     Fixture f;
-    f.random.append(taskDraws(1, 2, 3, 4, 3));
+    f.random.append(singleRowDraws(1, 2, 3, 4, 3));
     f.model.activate();
     QCOMPARE(f.model.text(E::Digit1), QStringLiteral("1"));
     QCOMPARE(f.model.text(E::Digit4), QStringLiteral("4"));
@@ -80,7 +70,7 @@ void TestSingleRowTrainerModel::normalTaskLaysOutTheDrawnDigits()
 void TestSingleRowTrainerModel::carriesFollowWhatTheLowerCarryShows()
 {
     Fixture f;
-    f.random.append(taskDraws(1, 2, 3, 4, 3)); // 1234 * 3: carries 0, 1, 1
+    f.random.append(singleRowDraws(1, 2, 3, 4, 3)); // 1234 * 3: carries 0, 1, 1
     f.model.activate();
     // The tens carry dropped first is checked against 3*3 alone: "0".
     f.model.dropDigit(E::CarryTens, QStringLiteral("0"));
@@ -100,7 +90,7 @@ void TestSingleRowTrainerModel::carriesFollowWhatTheLowerCarryShows()
 void TestSingleRowTrainerModel::wrongDigitIsShownReportedCountedAndRemoved()
 {
     Fixture f;
-    f.random.append(taskDraws(1, 2, 3, 4, 3));
+    f.random.append(singleRowDraws(1, 2, 3, 4, 3));
     f.model.activate();
     QString shownWhileOpen;
     f.platform.whileMessageOpen = [&](const ScriptedPlatform::Message &) {
@@ -123,8 +113,8 @@ void TestSingleRowTrainerModel::wrongDigitIsShownReportedCountedAndRemoved()
 void TestSingleRowTrainerModel::solvingTheProductAnnouncesAndDrawsTheNextTask()
 {
     Fixture f;
-    f.random.append(taskDraws(1, 2, 3, 4, 3));
-    f.random.append(taskDraws(5, 0, 0, 5, 2));
+    f.random.append(singleRowDraws(1, 2, 3, 4, 3));
+    f.random.append(singleRowDraws(5, 0, 0, 5, 2));
     f.model.activate();
     const QList<std::pair<E, QString>> product = {{E::ProductThousands, "3"}, {E::ProductHundreds, "7"},
                                                   {E::ProductTens, "0"}, {E::ProductOnes, "2"}};
@@ -146,7 +136,7 @@ void TestSingleRowTrainerModel::solvingTheProductAnnouncesAndDrawsTheNextTask()
 void TestSingleRowTrainerModel::fiveDigitProductNeedsItsTenThousandsDigit()
 {
     Fixture f;
-    f.random.append(taskDraws(3, 0, 0, 5, 4)); // 3005 * 4 = 12020
+    f.random.append(singleRowDraws(3, 0, 0, 5, 4)); // 3005 * 4 = 12020
     f.model.activate();
     QVERIFY(f.model.isVisible(E::ProductTenThousands));
     for (const auto &[field, digit] : QList<std::pair<E, QString>>{
@@ -170,7 +160,7 @@ void TestSingleRowTrainerModel::kindsShowTheirZerosAndSolveWithoutTheBroughtDown
     QFETCH(int, kind);
     QFETCH(QString, caption);
     Fixture f;
-    f.random.append(taskDraws(1, 2, 3, 4, 3));
+    f.random.append(singleRowDraws(1, 2, 3, 4, 3));
     if (kind == 1)
         f.model.chooseTens();
     else
@@ -197,7 +187,7 @@ void TestSingleRowTrainerModel::kindsShowTheirZerosAndSolveWithoutTheBroughtDown
 void TestSingleRowTrainerModel::sameRightDigitTwiceEarnsTwoPoints()
 {
     Fixture f;
-    f.random.append(taskDraws(1, 2, 3, 4, 3));
+    f.random.append(singleRowDraws(1, 2, 3, 4, 3));
     f.model.activate();
     f.model.dropDigit(E::CarryOnes, QStringLiteral("1"));
     f.model.dropDigit(E::CarryOnes, QStringLiteral("1"));
@@ -207,7 +197,7 @@ void TestSingleRowTrainerModel::sameRightDigitTwiceEarnsTwoPoints()
 void TestSingleRowTrainerModel::wrongDigitOverARightOneEmptiesTheField()
 {
     Fixture f;
-    f.random.append(taskDraws(1, 2, 3, 4, 3));
+    f.random.append(singleRowDraws(1, 2, 3, 4, 3));
     f.model.activate();
     f.model.dropDigit(E::ProductThousands, QStringLiteral("3"));
     f.model.dropDigit(E::ProductThousands, QStringLiteral("4"));
@@ -219,8 +209,8 @@ void TestSingleRowTrainerModel::wrongDigitOverARightOneEmptiesTheField()
 void TestSingleRowTrainerModel::gapTaskFillsTheFinishedCalculation()
 {
     Fixture f;
-    f.random.append(taskDraws(3, 0, 0, 5, 4)); // 3005 * 4 = 12020
-    f.random.append({patternDraw(2)});
+    f.random.append(singleRowDraws(3, 0, 0, 5, 4)); // 3005 * 4 = 12020
+    f.random.append({gapPatternDraw(2)});
     f.model.chooseGaps();
     QVERIFY(f.model.gapMode());
     QCOMPARE(f.model.kindIndicator(), QStringLiteral("LE"));
@@ -239,8 +229,8 @@ void TestSingleRowTrainerModel::gapTaskFillsTheFinishedCalculation()
     f.model.dropDigit(E::Gap2, QStringLiteral("0"));
     f.model.dropDigit(E::Gap14, QStringLiteral("2"));
     QCOMPARE(f.platform.messages.size(), 0);
-    f.random.append(taskDraws(1, 2, 3, 4, 3));
-    f.random.append({patternDraw(1)});
+    f.random.append(singleRowDraws(1, 2, 3, 4, 3));
+    f.random.append({gapPatternDraw(1)});
     f.model.dropDigit(E::Gap17, QStringLiteral("1"));
     QCOMPARE(f.platform.messages.size(), 1);
     QCOMPARE(f.platform.messages.first().text, solvedText);
@@ -265,8 +255,8 @@ void TestSingleRowTrainerModel::gapPatterns()
     QFETCH(int, pattern);
     QFETCH(QList<int>, gaps);
     Fixture f;
-    f.random.append(taskDraws(9, 8, 7, 6, 9)); // 9876 * 9 = 88884
-    f.random.append({patternDraw(pattern)});
+    f.random.append(singleRowDraws(9, 8, 7, 6, 9)); // 9876 * 9 = 88884
+    f.random.append({gapPatternDraw(pattern)});
     f.model.chooseGaps();
     for (int n : {1, 2, 3, 4, 13, 14, 15, 16, 17})
         QCOMPARE(f.model.text(gapElement(n)).isEmpty(), gaps.contains(n));
@@ -280,8 +270,8 @@ void TestSingleRowTrainerModel::gapPatterns()
 void TestSingleRowTrainerModel::gapPatternTwoWithFourDigitProductHasTwoVisibleGaps()
 {
     Fixture f;
-    f.random.append(taskDraws(1, 2, 3, 4, 3)); // 3702
-    f.random.append({patternDraw(2)});
+    f.random.append(singleRowDraws(1, 2, 3, 4, 3)); // 3702
+    f.random.append({gapPatternDraw(2)});
     f.model.chooseGaps();
     QVERIFY(!f.model.isVisible(E::Gap17));
     f.model.dropDigit(E::Gap17, QStringLiteral("0")); // hidden: cannot take a drop
@@ -294,8 +284,8 @@ void TestSingleRowTrainerModel::gapPatternTwoWithFourDigitProductHasTwoVisibleGa
 void TestSingleRowTrainerModel::wrongDigitOnAShownGapDigitMustBeRefilled()
 {
     Fixture f;
-    f.random.append(taskDraws(1, 2, 3, 4, 3)); // 3702
-    f.random.append({patternDraw(1)});         // gaps luecke1, 13, 15
+    f.random.append(singleRowDraws(1, 2, 3, 4, 3)); // 3702
+    f.random.append({gapPatternDraw(1)});         // gaps luecke1, 13, 15
     f.model.chooseGaps();
     f.model.dropDigit(E::Gap4, QStringLiteral("4")); // right digit on a shown one earns a point
     QCOMPARE(f.model.rewards().points(), 1);
@@ -313,10 +303,10 @@ void TestSingleRowTrainerModel::wrongDigitOnAShownGapDigitMustBeRefilled()
 void TestSingleRowTrainerModel::gapKindShowsTheMultiplierZeros()
 {
     Fixture f;
-    f.random.append(taskDraws(1, 2, 3, 4, 3));
+    f.random.append(singleRowDraws(1, 2, 3, 4, 3));
     f.model.chooseTens();
-    f.random.append(taskDraws(1, 2, 3, 4, 3));
-    f.random.append({patternDraw(3)});
+    f.random.append(singleRowDraws(1, 2, 3, 4, 3));
+    f.random.append({gapPatternDraw(3)});
     f.model.chooseGaps();
     QCOMPARE(f.model.kindIndicator(), QStringLiteral("LZ"));
     QVERIFY(f.model.isVisible(E::Gap6));
@@ -332,10 +322,10 @@ void TestSingleRowTrainerModel::gapKindShowsTheMultiplierZeros()
 void TestSingleRowTrainerModel::gapCommandTwiceKeepsTheGapKind()
 {
     Fixture f;
-    f.random.append(taskDraws(1, 2, 3, 4, 3));
-    f.random.append({patternDraw(1)});
-    f.random.append(taskDraws(2, 2, 3, 4, 3));
-    f.random.append({patternDraw(4)});
+    f.random.append(singleRowDraws(1, 2, 3, 4, 3));
+    f.random.append({gapPatternDraw(1)});
+    f.random.append(singleRowDraws(2, 2, 3, 4, 3));
+    f.random.append({gapPatternDraw(4)});
     f.model.chooseGaps();
     f.model.chooseGaps();
     QCOMPARE(f.model.kindIndicator(), QStringLiteral("LE"));
@@ -347,7 +337,7 @@ void TestSingleRowTrainerModel::normalCommandAfterGapModeLeavesTheGapPanel()
 {
     Fixture f;
     f.model.chooseGaps();
-    f.random.append(taskDraws(1, 2, 3, 4, 3));
+    f.random.append(singleRowDraws(1, 2, 3, 4, 3));
     f.model.chooseTens();
     QVERIFY(!f.model.gapMode());
     QCOMPARE(f.model.kindIndicator(), QStringLiteral("Z"));
@@ -364,7 +354,7 @@ void TestSingleRowTrainerModel::normalTaskAfterLeavingGapModeIsSolvable()
     f.model.leave();
     QCOMPARE(left.size(), 1);
     QVERIFY(!f.model.gapMode());
-    f.random.append(taskDraws(1, 2, 3, 4, 3));
+    f.random.append(singleRowDraws(1, 2, 3, 4, 3));
     f.model.activate(); // back from the menu: a normal task while the kind still reads "LZ"
     QCOMPARE(f.model.kindIndicator(), QStringLiteral("LZ"));
     for (const auto &[field, digit] : QList<std::pair<E, QString>>{
@@ -376,11 +366,11 @@ void TestSingleRowTrainerModel::normalTaskAfterLeavingGapModeIsSolvable()
 void TestSingleRowTrainerModel::activationMakesATaskOfTheCurrentMode()
 {
     Fixture f;
-    f.random.append(taskDraws(1, 2, 3, 4, 3));
-    f.random.append({patternDraw(1)});
+    f.random.append(singleRowDraws(1, 2, 3, 4, 3));
+    f.random.append({gapPatternDraw(1)});
     f.model.chooseGaps();
-    f.random.append(taskDraws(4, 4, 4, 4, 4));
-    f.random.append({patternDraw(1)});
+    f.random.append(singleRowDraws(4, 4, 4, 4, 4));
+    f.random.append({gapPatternDraw(1)});
     f.model.activate();
     QVERIFY(f.model.gapMode());
     QCOMPARE(f.model.text(E::Gap2), QStringLiteral("4"));
@@ -408,8 +398,8 @@ void TestSingleRowTrainerModel::dropsThatDoNotBelongAreIgnored()
     QFETCH(int, field);
     QFETCH(QString, digit);
     Fixture f;
-    f.random.append(taskDraws(1, 2, 3, 4, 3));
-    f.random.append({patternDraw(1)});
+    f.random.append(singleRowDraws(1, 2, 3, 4, 3));
+    f.random.append({gapPatternDraw(1)});
     if (gapMode)
         f.model.chooseGaps();
     else
@@ -447,10 +437,10 @@ void TestSingleRowTrainerModel::helpTextIsExact()
 void TestSingleRowTrainerModel::solvedTasksClimbTowardsTheMemoryGame()
 {
     Fixture f;
-    f.random.append(taskDraws(1, 2, 3, 4, 3));
+    f.random.append(singleRowDraws(1, 2, 3, 4, 3));
     f.model.activate();
     for (int task = 0; task < 18; ++task) {
-        f.random.append(taskDraws(1, 2, 3, 4, 3)); // the task that follows
+        f.random.append(singleRowDraws(1, 2, 3, 4, 3)); // the task that follows
         QVERIFY(!f.model.rewards().memoryInvitationShown());
         for (const auto &[field, digit] : QList<std::pair<E, QString>>{
                  {E::ProductThousands, "3"}, {E::ProductHundreds, "7"}, {E::ProductTens, "0"}, {E::ProductOnes, "2"}})

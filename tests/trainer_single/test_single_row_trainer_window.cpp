@@ -6,6 +6,7 @@
 #include "support/drop.h"
 #include "support/scripted_platform.h"
 #include "support/scripted_random.h"
+#include "support/shell_fixture.h"
 
 #include <QAbstractButton>
 #include <QLabel>
@@ -17,12 +18,6 @@
 using E = SingleRowElement;
 
 namespace {
-QList<double> taskDraws(int d1, int d2, int d3, int d4, int m)
-{
-    return {ScriptedRandom::forDigit(d1, 1, 9), ScriptedRandom::forDigit(d2, 0, 10),
-            ScriptedRandom::forDigit(d3, 0, 10), ScriptedRandom::forDigit(d4, 1, 9),
-            ScriptedRandom::forDigit(m, 2, 8)};
-}
 const QString wrongText = QStringLiteral("Das ist leider falsch, rechne nochmal.\r\r");
 const QString solvedText = QStringLiteral("Die Aufgabe wurde richtig gelöst.\r\r");
 } // namespace
@@ -62,13 +57,9 @@ private:
     {
         return m_shell->singleRowTrainer()->findChild<QLabel *>(name);
     }
-    void openTrainer()
-    {
-        m_shell->start();
-        QTest::mouseClick(m_shell->mainMenu()->findChild<QAbstractButton *>(QStringLiteral("Bild1")),
-                          Qt::LeftButton);
-    }
+    void openTrainer() { m_fixture->openSingleRowTrainer(); }
 
+    std::unique_ptr<ShellFixture> m_fixture;
     ScriptedPlatform *m_platform = nullptr;
     ScriptedRandom *m_random = nullptr;
     AppShell *m_shell = nullptr;
@@ -76,22 +67,21 @@ private:
 
 void TestSingleRowTrainerWindow::init()
 {
-    m_platform = new ScriptedPlatform;
-    m_random = new ScriptedRandom;
-    m_shell = new AppShell(*m_platform, *m_random);
+    m_fixture = std::make_unique<ShellFixture>();
+    m_platform = &m_fixture->platform;
+    m_random = &m_fixture->random;
+    m_shell = &m_fixture->shell;
 }
 
 void TestSingleRowTrainerWindow::cleanup()
 {
-    delete m_shell;
-    delete m_random;
-    delete m_platform;
+    m_fixture.reset();
 }
 
 void TestSingleRowTrainerWindow::firstOpeningShowsAnOnesTask()
 {
     QVERIFY(!m_shell->hasSingleRowTrainer());
-    m_random->append(taskDraws(1, 2, 3, 4, 3));
+    m_random->append(singleRowDraws(1, 2, 3, 4, 3));
     openTrainer();
     SingleRowTrainerWindow *trainer = m_shell->singleRowTrainer();
     QVERIFY(trainer->isVisible());
@@ -142,7 +132,7 @@ void TestSingleRowTrainerWindow::controlsStandAtTheirPlaces()
 
 void TestSingleRowTrainerWindow::tileDropOnAFieldIsChecked()
 {
-    m_random->append(taskDraws(1, 2, 3, 4, 3));
+    m_random->append(singleRowDraws(1, 2, 3, 4, 3));
     openTrainer();
     QVERIFY(dropTile(field(E::CarryOnes), QStringLiteral("1")));
     QCOMPARE(field(E::CarryOnes)->text(), QStringLiteral("1"));
@@ -153,7 +143,7 @@ void TestSingleRowTrainerWindow::tileDropOnAFieldIsChecked()
 
 void TestSingleRowTrainerWindow::wrongDropIsReportedCountedAndRemoved()
 {
-    m_random->append(taskDraws(1, 2, 3, 4, 3));
+    m_random->append(singleRowDraws(1, 2, 3, 4, 3));
     openTrainer();
     QString visibleWhileOpen;
     m_platform->whileMessageOpen = [&](const ScriptedPlatform::Message &) {
@@ -172,7 +162,7 @@ void TestSingleRowTrainerWindow::wrongDropIsReportedCountedAndRemoved()
 
 void TestSingleRowTrainerWindow::dropsOfAnythingButATileAreRefused()
 {
-    m_random->append(taskDraws(1, 2, 3, 4, 3));
+    m_random->append(singleRowDraws(1, 2, 3, 4, 3));
     openTrainer();
     QVERIFY(!dropTile(field(E::CarryOnes), QStringLiteral("1"), QStringLiteral("text/plain")));
     QVERIFY(!dropTile(field(E::CarryOnes), QStringLiteral("12")));
@@ -184,8 +174,8 @@ void TestSingleRowTrainerWindow::dropsOfAnythingButATileAreRefused()
 
 void TestSingleRowTrainerWindow::solvedTaskBringsTheNextTask()
 {
-    m_random->append(taskDraws(1, 2, 3, 4, 3));
-    m_random->append(taskDraws(5, 5, 5, 5, 5));
+    m_random->append(singleRowDraws(1, 2, 3, 4, 3));
+    m_random->append(singleRowDraws(5, 5, 5, 5, 5));
     openTrainer();
     for (const auto &[element, digit] : QList<std::pair<E, QString>>{
              {E::ProductThousands, "3"}, {E::ProductHundreds, "7"}, {E::ProductTens, "0"}, {E::ProductOnes, "2"}})
@@ -206,7 +196,7 @@ void TestSingleRowTrainerWindow::tensCommandAfterGapModeShowsATensTask()
     QCOMPARE(gapPanel->y(), 840 / 15);
     QVERIFY(gapPanel->isVisible());
     QCOMPARE(named(QStringLiteral("Bezeichnung21"))->text(), QStringLiteral("LE"));
-    m_random->append(taskDraws(1, 2, 3, 4, 3));
+    m_random->append(singleRowDraws(1, 2, 3, 4, 3));
     QTest::mouseClick(button(QStringLiteral("Befehl20")), Qt::LeftButton);
     QCOMPARE(gapPanel->y(), 6000 / 15);
     QVERIFY(!gapPanel->isVisible());
@@ -222,7 +212,7 @@ void TestSingleRowTrainerWindow::tensCommandAfterGapModeShowsATensTask()
 void TestSingleRowTrainerWindow::gapPanelTakesDropsInGapMode()
 {
     openTrainer();
-    m_random->append(taskDraws(3, 0, 0, 5, 4));
+    m_random->append(singleRowDraws(3, 0, 0, 5, 4));
     m_random->append({ScriptedRandom::forDigit(2, 1, 4)});
     QTest::mouseClick(button(QStringLiteral("Befehl12")), Qt::LeftButton);
     QCOMPARE(named(QStringLiteral("lueckenzahl"))->text(), QStringLiteral("300512020"));
@@ -237,7 +227,7 @@ void TestSingleRowTrainerWindow::gapPanelTakesDropsInGapMode()
 
 void TestSingleRowTrainerWindow::endAndReopenKeepTheCounters()
 {
-    m_random->append(taskDraws(1, 2, 3, 4, 3));
+    m_random->append(singleRowDraws(1, 2, 3, 4, 3));
     openTrainer();
     dropTile(field(E::CarryOnes), QStringLiteral("1"));
     dropTile(field(E::CarryOnes), QStringLiteral("7"));
@@ -269,8 +259,8 @@ void TestSingleRowTrainerWindow::closeBoxReturnsToTheMenu()
 
 void TestSingleRowTrainerWindow::messageBoxClosingDoesNotReplaceTheTask()
 {
-    m_random->append(taskDraws(1, 2, 3, 4, 3));
-    m_random->append(taskDraws(7, 7, 7, 7, 7));
+    m_random->append(singleRowDraws(1, 2, 3, 4, 3));
+    m_random->append(singleRowDraws(7, 7, 7, 7, 7));
     openTrainer();
     dropTile(field(E::ProductThousands), QStringLiteral("3"));
     dropTile(field(E::ProductOnes), QStringLiteral("9")); // wrong: a box opens and closes
@@ -292,7 +282,7 @@ void TestSingleRowTrainerWindow::invitationsAppearAndAnnounceTheGames()
     QVERIFY(!memoryInvitation->isVisible());
     QCOMPARE(catchInvitation->text(), QStringLiteral("Du hast eine Belohnung, klicke hier . . ."));
     for (int i = 0; i < 50; ++i) {
-        m_random->append(taskDraws(1, 2, 3, 4, 3));
+        m_random->append(singleRowDraws(1, 2, 3, 4, 3));
         QVERIFY(dropTile(field(E::CarryOnes), trainer->model().expectedDigit(E::CarryOnes)));
     }
     QVERIFY(catchInvitation->isVisible());
@@ -328,7 +318,7 @@ void TestSingleRowTrainerWindow::sheetButtonShowsAWorksheetOverTheTask()
 
 void TestSingleRowTrainerWindow::printPasswordIsThePointsShownNow()
 {
-    m_random->append(taskDraws(1, 2, 3, 4, 3));
+    m_random->append(singleRowDraws(1, 2, 3, 4, 3));
     openTrainer();
     dropTile(field(E::CarryOnes), QStringLiteral("1"));
     dropTile(field(E::CarryOnes), QStringLiteral("1"));

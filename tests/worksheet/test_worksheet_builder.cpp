@@ -37,7 +37,7 @@ const QList<Task> twoRowSix{{456, 7, 8}, {123, 4, 5}, {809, 3, 2},
 const QList<Task> twoRowFour{{4567, 7, 8}, {1234, 4, 5}, {9999, 9, 9}, {1000, 2, 2}};
 const QList<Task> threeRowFour{{456, 7, 8, 9}, {123, 4, 5, 6}, {999, 9, 9, 9}, {100, 2, 2, 2}};
 
-// Every block of a sheet drawn with the sample tasks of its part.
+// Every block of a sheet drawn with the sample tasks of its block group.
 QList<double> sampleDraws(SheetKind kind)
 {
     QList<double> draws;
