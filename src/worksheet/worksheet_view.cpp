@@ -2,6 +2,7 @@
 
 #include "shell/twips.h"
 #include "worksheet/worksheet_builder.h"
+#include "worksheet/worksheet_documents.h"
 
 #include <QColor>
 #include <QFont>
@@ -26,7 +27,7 @@ const QColor listBackground(128, 128, 255);
 
 QFont listFont()
 {
-    QFont font(QStringLiteral("Courier New"));
+    QFont font(WorksheetDocuments::printFontFamily); // the face the sheets are printed in
     font.setPointSizeF(listPointSize);
     font.setBold(true);
     // The rows are columns of digits: any substitute face must be fixed-pitch too.
