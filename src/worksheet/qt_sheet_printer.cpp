@@ -37,9 +37,9 @@ PrintOutcome QtSheetPrinter::print(const PrintDocument &document, const QString 
     if (!pdfFile.isEmpty()) {
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(pdfFile);
+        printer.setPageSize(QPageSize(QPageSize::A4)); // a real printer keeps its own paper
     }
     printer.setDocName(documentName);
-    printer.setPageSize(QPageSize(QPageSize::A4));
     printer.setPageMargins(QMarginsF(pageMarginMillimetres, pageMarginMillimetres,
                                      pageMarginMillimetres, pageMarginMillimetres),
                            QPageLayout::Millimeter);
