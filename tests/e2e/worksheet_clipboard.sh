@@ -1,0 +1,59 @@
+#!/usr/bin/env bash
+# End to end, as a teacher: "Blatt" and "Kopieren" clicked with the real mouse
+# in the real program, the clipboard read from outside the program, and every
+# product on it recomputed.
+set -euo pipefail
+
+program="$1"
+artifacts="$2"
+mkdir -p "$artifacts"
+here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+source "$here/x_session.sh"
+start_x_session "$program"
+
+menu=$(find_window '^Schriftliche Multiplikation$')
+[ -n "$menu" ] || fail "the main menu did not appear"
+read -r mx my < <(window_origin "$menu")
+xdotool mousemove $(( mx + 192 + 16 )) $(( my + 56 + 16 )) click 1
+trainer=$(find_window '^Einreihige Multiplikation mit Einerzahl$')
+[ -n "$trainer" ] || fail "the trainer did not open"
+sleep 0.3
+read -r tx ty < <(window_origin "$trainer")
+
+# "Blatt" at 6000/120 twips (400/8 px, 57x33); "Kopieren" on the sheet's strip at 64+312/16 px (81x33).
+xdotool mousemove $(( tx + 400 + 28 )) $(( ty + 8 + 16 )) click 1
+sleep 0.5
+import -display "$DISPLAY" -window root "$artifacts/e2e-sheet.png"
+xdotool mousemove $(( tx + 64 + 312 + 40 )) $(( ty + 16 + 16 )) click 1
+box=$(find_window '^Zwischenablage$' 5)
+[ -n "$box" ] || fail "no closing message after Kopieren"
+xclip -o -selection clipboard > "$artifacts/clipboard.txt" || fail "the clipboard could not be read"
+import -display "$DISPLAY" -window root "$artifacts/e2e-copied.png"
+
+awk -v RS='\r\n' '
+    { line[NR - 1] = $0 }
+    END {
+        n = NR
+        if (n != 76) { print "FAIL: " n " lines on the clipboard, expected 76"; exit 1 }
+        split("2 7 12 18 23 29 34", answers, " ")
+        for (i in answers) {
+            r = answers[i]
+            if (line[r] != " ") { print "FAIL: task part row " r " is not one space"; exit 1 }
+        }
+        if (line[37] != "" || line[38] != "") { print "FAIL: no empty gap between the parts"; exit 1 }
+        checked = 0
+        for (i in answers) {
+            r = answers[i] + 39          # the same row in the solution part
+            tasks = split(line[r - 2], task, " ")
+            products = split(line[r], product, " ")
+            if (tasks != products) { print "FAIL: row " r " has " products " products for " tasks " tasks"; exit 1 }
+            for (k = 1; k <= tasks; k++) {
+                split(task[k], factor, "*")
+                if (factor[1] * factor[2] != product[k]) {
+                    print "FAIL: " task[k] " is not " product[k]; exit 1
+                }
+                checked++
+            }
+        }
+        print "clipboard: " checked " products recomputed"
+    }' "$artifacts/clipboard.txt"

@@ -1,0 +1,49 @@
+# Shared by the end-to-end tests: a private Xvfb display with the program on it,
+# and small helpers to find windows and drive the real mouse.
+
+fail() { echo "FAIL: $*"; exit 1; }
+
+start_x_session() {
+    local program="$1"
+    for tool in Xvfb xdotool import xclip; do
+        command -v "$tool" >/dev/null || fail "missing $tool (install xvfb, xdotool, imagemagick, xclip)"
+    done
+    local n
+    DISPLAY=""
+    for n in $(seq 91 140); do
+        if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then DISPLAY=":$n"; break; fi
+    done
+    [ -n "$DISPLAY" ] || fail "no free X display"
+    export DISPLAY
+    Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp -noreset >/dev/null 2>&1 &
+    XVFB_PID=$!
+    APP_PID=""
+    trap stop_x_session EXIT
+    for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X${DISPLAY#:}" ] && break; sleep 0.1; done
+    QT_QPA_PLATFORM=xcb "$program" 2>/dev/null &
+    APP_PID=$!
+}
+
+stop_x_session() {
+    [ -n "${APP_PID:-}" ] && kill "$APP_PID" 2>/dev/null || true
+    kill "$XVFB_PID" 2>/dev/null || true
+    wait 2>/dev/null || true
+}
+
+# The first visible window whose title matches, waiting up to the given seconds.
+find_window() { timeout "${2:-10}" xdotool search --sync --onlyvisible --name "$1" 2>/dev/null | head -n1 || true; }
+window_origin() { eval "$(xdotool getwindowgeometry --shell "$1")"; echo "$X $Y"; }
+window_open() { [ -n "$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1)" ]; }
+
+# A drag in small steps, as a hand moves.
+drag() {
+    xdotool mousemove "$1" "$2"; sleep 0.2
+    xdotool mousedown 1; sleep 0.2
+    local steps=8 i
+    for i in $(seq 1 $steps); do
+        xdotool mousemove $(( $1 + ($3 - $1) * i / steps )) $(( $2 + ($4 - $2) * i / steps ))
+        sleep 0.05
+    done
+    sleep 0.2
+    xdotool mouseup 1
+}
