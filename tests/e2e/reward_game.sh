@@ -1,0 +1,89 @@
+#!/usr/bin/env bash
+# End to end, as a pupil earning a reward: fifty right digits dragged with the
+# real mouse bring the invitation; a click on it starts the number-catching
+# game; arrow keys move the cursor; Escape and Enter (Yes is the default) end
+# the game and bring back the trainer with its points.
+set -euo pipefail
+
+program="$1"
+artifacts="$2"
+mkdir -p "$artifacts"
+here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+source "$here/x_session.sh"
+start_x_session "$program"
+
+close_box() { # the way a pupil does: Enter takes the default button
+    local box="$1"
+    xdotool windowfocus "$box" 2>/dev/null || true
+    xdotool key Return
+    for _ in $(seq 20); do
+        xdotool search --onlyvisible --name . 2>/dev/null | grep -qx "$box" || return 0
+        sleep 0.1
+    done
+    fail "a message box did not close on Enter"
+}
+quick_drag() {
+    xdotool mousemove "$1" "$2" mousedown 1
+    xdotool mousemove $(( ($1 + $3) / 2 )) $(( ($2 + $4) / 2 ))
+    sleep 0.03
+    xdotool mousemove "$3" "$4"
+    sleep 0.05
+    xdotool mouseup 1
+    sleep 0.05
+}
+
+menu=$(find_window '^Schriftliche Multiplikation$')
+[ -n "$menu" ] || fail "the main menu did not appear"
+read -r mx my < <(window_origin "$menu")
+xdotool mousemove $(( mx + 192 + 16 )) $(( my + 56 + 16 )) click 1
+trainer=$(find_window '^Einreihige Multiplikation mit Einerzahl$')
+[ -n "$trainer" ] || fail "the trainer did not open"
+sleep 1
+read -r tx ty < <(window_origin "$trainer")
+tile_x() { echo $(( tx + 64 + 40 * $1 + 16 )); }
+tile_y=$(( ty + 312 + 20 ))
+carry_x=$(( tx + 184 + 16 )); carry_y=$(( ty + 136 + 12 ))
+
+# Find the ones carry by trying the tiles; every wrong one is reported and counted.
+right=""
+for digit in 0 1 2 3 4 5 6 7 8; do
+    quick_drag "$(tile_x "$digit")" "$tile_y" "$carry_x" "$carry_y"
+    box=$(find_window '^Fehler$' 2)
+    if [ -z "$box" ]; then right=$digit; break; fi
+    close_box "$box"
+done
+[ -n "$right" ] || right=9
+# The same right digit again and again: one point each, fifty in all.
+for drop in $(seq 2 50); do
+    quick_drag "$(tile_x "$right")" "$tile_y" "$carry_x" "$carry_y"
+    window_open '^Fehler$' && fail "the right digit $right was reported as wrong at drop $drop"
+done
+sleep 0.5
+import -display "$DISPLAY" -window root "$artifacts/e2e-reward-invitation.png"
+
+# The invitation lies at 960/4080 twips (64/272 px), 393x25 px.
+xdotool mousemove $(( tx + 64 + 196 )) $(( ty + 272 + 12 )) click 1
+game=$(find_window '^Zahlfange$' 5)
+[ -n "$game" ] || fail "the invitation did not start the catching game"
+window_open '^Einreihige Multiplikation mit Einerzahl$' && fail "the trainer stayed visible during the game"
+xdotool windowfocus "$game" 2>/dev/null || true
+for key in Left Left Up Up Right Down; do xdotool key "$key"; sleep 0.1; done
+sleep 0.3
+import -display "$DISPLAY" -window root "$artifacts/e2e-catch-game.png"
+
+xdotool key Escape
+sleep 0.5
+question=""
+for w in $(xdotool search --onlyvisible --name '^Zahlfange$' 2>/dev/null); do
+    [ "$w" != "$game" ] && question=$w
+done
+[ -n "$question" ] || fail "Escape did not ask whether to quit"
+import -display "$DISPLAY" -window root "$artifacts/e2e-quit-question.png"
+close_box "$question"
+import -display "$DISPLAY" -window root "$artifacts/e2e-after-quit.png"
+back=$(find_window '^Einreihige Multiplikation mit Einerzahl$' 5)
+[ -n "$back" ] || fail "the trainer did not come back after the game"
+window_open '^Zahlfange$' && fail "the game window is still open"
+import -display "$DISPLAY" -window root "$artifacts/e2e-back-from-game.png"
+kill -0 "$APP_PID" || fail "the program ended"
+echo "e2e: fifty points, the catching game, and back in the trainer"
