@@ -71,7 +71,7 @@ InfoWindow::InfoWindow(Platform &platform, PrinterLock &lock)
     auto *cross = new PictureButton(Pictures::greenTile(Pictures::TileSymbol::Cross, Twips::size(495, 495)),
                                     QStringLiteral("Schließen"), this);
     cross->setObjectName(QStringLiteral("Bild1"));
-    cross->setGeometry(Twips::rect(2400 + 180, 2880, 495, 495));
+    cross->setGeometry(Twips::rect(2400, 2880, 855, 495));
     connect(cross, &QAbstractButton::clicked, this, &QWidget::hide);
 
     auto *version = label(this, QStringLiteral("Bezeichnung8"), QStringLiteral("Rechenheft 1.0"),

@@ -22,8 +22,12 @@ QSize PictureButton::sizeHint() const
 void PictureButton::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    const QPoint offset = isDown() ? QPoint(1, 1) : QPoint();
-    painter.drawPixmap(rect().translated(offset), m_picture);
+    // The picture keeps its size and stands in the middle of the button.
+    QRect target(QPoint(), m_picture.size().scaled(size(), Qt::KeepAspectRatio));
+    target.moveCenter(rect().center());
+    if (isDown())
+        target.translate(1, 1);
+    painter.drawPixmap(target, m_picture);
     if (hasFocus()) {
         QStyleOptionFocusRect option;
         option.initFrom(this);
