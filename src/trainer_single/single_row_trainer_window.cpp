@@ -164,7 +164,9 @@ void SingleRowTrainerWindow::buildControls()
     buildBars();
     buildGapPanel();
 
-    // Reward invitations share one place; the catching game's lies on top.
+    // Reward invitations share one place; the catching game's, made last, lies on top.
+    // The stacking is set by the order of creation once: the worksheet, made
+    // after everything else, covers all of it while it is shown.
     auto makeInvitation = [this](const char *name, QColor textColour) {
         auto *invitation = new ClickableLabel(invitationText, this);
         invitation->setObjectName(QString::fromLatin1(name));
@@ -316,8 +318,6 @@ void SingleRowTrainerWindow::mirrorModel()
     const bool gapMode = m_model.gapMode();
     m_gapPanel->move(Twips::point(gapPanelLeft, gapMode ? gapPanelInView : gapPanelOutOfView));
     m_gapPanel->setVisible(gapMode);
-    if (gapMode)
-        m_gapPanel->raise();
 
     const PointsAndProgress &rewards = m_model.rewards();
     m_pointsStore->setText(rewards.points() == 0 ? QString() : rewards.pointsText());
@@ -332,7 +332,6 @@ void SingleRowTrainerWindow::mirrorModel()
     m_keyListB->addItems(m_model.answerKey().listB);
     m_memoryInvitation->setVisible(rewards.memoryInvitationShown());
     m_catchInvitation->setVisible(rewards.catchInvitationShown());
-    m_catchInvitation->raise();
     m_rocket->move(Twips::point(7080, rewards.rocketTop()));
 }
 

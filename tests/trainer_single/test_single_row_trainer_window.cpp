@@ -311,6 +311,13 @@ void TestSingleRowTrainerWindow::sheetButtonShowsAWorksheetOverTheTask()
     QCOMPARE(list->x(), 960 / 15);
     QVERIFY(panel->isVisible());
     QCOMPARE(list->count(), 37);
+    // A later change of the task, into gap mode too, keeps the sheet on top.
+    trainer->model().chooseGaps();
+    for (const char *below : {"luecke1", "Befehl2"}) {
+        QWidget *control = trainer->findChild<QWidget *>(QString::fromLatin1(below));
+        QWidget *hit = trainer->childAt(control->mapTo(trainer, control->rect().center()));
+        QVERIFY2(hit == list || list->isAncestorOf(hit), below);
+    }
     QTest::mouseClick(trainer->findChild<QAbstractButton *>(WorksheetView::cancelButtonName), Qt::LeftButton);
     QCOMPARE(list->count(), 0);
     QCOMPARE(panel->x(), 8040 / 15);
