@@ -1,32 +1,15 @@
 #include "rewards/memory_game.h"
 
 #include "shell/random_source.h"
-#include "support/scripted_random.h"
+#include "support/reward_draws.h"
 
 #include <QtTest/QTest>
 
 using Look = MemoryGame::CardLook;
 using Result = MemoryGame::ClickResult;
+using Looks = QList<std::pair<int, Look>>; // cards and how they lie
 
 namespace {
-// Draws that pick these picks (1 to 18) in turn.
-QList<double> slotDraws(const QList<int> &picks)
-{
-    QList<double> draws;
-    for (int slot : picks)
-        draws.append(ScriptedRandom::forDigit(slot, 1, MemoryGame::cardCount));
-    return draws;
-}
-
-// Card k gets value (k + 1) / 2: the pairs are (1, 2), (3, 4), … (17, 18).
-QList<double> orderedDeal()
-{
-    QList<int> picks;
-    for (int slot = 1; slot <= MemoryGame::cardCount; ++slot)
-        picks.append(slot);
-    return slotDraws(picks);
-}
-
 QList<Look> looks(const MemoryGame &game)
 {
     QList<Look> all;
@@ -35,7 +18,7 @@ QList<Look> looks(const MemoryGame &game)
     return all;
 }
 
-QList<Look> allDownBut(const QList<std::pair<int, Look>> &others)
+QList<Look> allDownBut(const Looks &others)
 {
     QList<Look> all(MemoryGame::cardCount, Look::FaceDown);
     for (const auto &[card, look] : others)
@@ -47,66 +30,32 @@ QList<Look> allDownBut(const QList<std::pair<int, Look>> &others)
 class TestMemoryGame : public QObject {
     Q_OBJECT
 private slots:
-    void faceShowsFactorsAddingUpToTen_data();
     void faceShowsFactorsAddingUpToTen();
-    void firstClickDealsTheBoardAndOpensTheCard();
-    void dealSkipsSlotsAlreadyTaken();
+    void firstClickDealsSkippingSlotsAlreadyTaken();
     void everyDealHoldsEachValueExactlyTwice();
-    void clickingTheSingleOpenCardAgainChangesNothing();
-    void unequalCardsStayOpenUntilTheNextEffectiveClick_data();
-    void unequalCardsStayOpenUntilTheNextEffectiveClick();
-    void clickOnAFoundCardChangesNothing();
-    void equalCardsAreFoundAtOnce();
-    void ninthPairEndsTheGameAndTheResetBoardIsDealtAnew();
+    void clicksTurnCardsAsTheRulesSay_data();
+    void clicksTurnCardsAsTheRulesSay();
 };
-
-void TestMemoryGame::faceShowsFactorsAddingUpToTen_data()
-{
-    QTest::addColumn<int>("value");
-    QTest::addColumn<QString>("face");
-    const QStringList faces{"1 * 9", "2 * 8", "3 * 7", "4 * 6", "5 * 5", "6 * 4", "7 * 3", "8 * 2", "9 * 1"};
-    for (int v = 1; v <= 9; ++v)
-        QTest::addRow("value %d", v) << v << faces[v - 1];
-}
 
 void TestMemoryGame::faceShowsFactorsAddingUpToTen()
 {
-    QFETCH(int, value);
-    QFETCH(QString, face);
-    QCOMPARE(MemoryGame::faceText(value), face);
+    QStringList faces;
+    for (int value = 1; value <= 9; ++value)
+        faces.append(MemoryGame::faceText(value));
+    QCOMPARE(faces, (QStringList{"1 * 9", "2 * 8", "3 * 7", "4 * 6", "5 * 5", "6 * 4", "7 * 3", "8 * 2", "9 * 1"}));
 }
 
-void TestMemoryGame::firstClickDealsTheBoardAndOpensTheCard()
+void TestMemoryGame::firstClickDealsSkippingSlotsAlreadyTaken()
 {
-    ScriptedRandom random(orderedDeal());
-    MemoryGame game;
-    QVERIFY(!game.isDealt());
-    QCOMPARE(looks(game), allDownBut({}));
-
-    QCOMPARE(game.clickCard(5, random), Result::Turned);
-
-    QVERIFY(game.isDealt());
-    QCOMPARE(game.boardValues(), QStringLiteral("112233445566778899"));
-    QCOMPARE(game.cardsInPlay(), QString(18, QLatin1Char('1')));
-    QCOMPARE(looks(game), allDownBut({{5, Look::FaceUp}}));
-    QCOMPARE(game.caption(5), QStringLiteral("3 * 7"));
-    QCOMPARE(game.caption(6), QString());
-    QCOMPARE(random.remaining(), 0);
-    QCOMPARE(random.reseeds(), 0);
-}
-
-void TestMemoryGame::dealSkipsSlotsAlreadyTaken()
-{
-    // The second "1" draws slot 1 again, which is taken, then slot 18.
+    // Value i goes to the slot drawn for it; the second "1" draws slot 1 again, which is taken, then slot 18.
     QList<int> picks{1, 1, 18};
     for (int slot = 2; slot <= 17; ++slot)
         picks.append(slot);
-    ScriptedRandom random(slotDraws(picks));
+    ScriptedRandom random(memorySlotDraws(picks));
     MemoryGame game;
-    game.clickCard(1, random);
+    QCOMPARE(game.clickCard(1, random), Result::Turned); // the first click deals the board
     QCOMPARE(game.boardValues(), QStringLiteral("122334455667788991"));
-    QCOMPARE(random.remaining(), 0);
-    QCOMPARE(random.exhausted(), 0);
+    QCOMPARE(random.remaining() + random.exhausted() + random.reseeds(), 0); // the game never seeds
 }
 
 void TestMemoryGame::everyDealHoldsEachValueExactlyTwice()
@@ -117,106 +66,46 @@ void TestMemoryGame::everyDealHoldsEachValueExactlyTwice()
         game.clickCard(1 + deal % MemoryGame::cardCount, random);
         const QString values = game.boardValues();
         QCOMPARE(values.size(), 18);
-        for (QChar value = QLatin1Char('1'); value <= QLatin1Char('9'); value = QChar(value.unicode() + 1))
-            QCOMPARE(values.count(value), 2);
+        for (char value = '1'; value <= '9'; ++value)
+            QCOMPARE(values.count(QLatin1Char(value)), 2);
     }
 }
 
-void TestMemoryGame::clickingTheSingleOpenCardAgainChangesNothing()
+void TestMemoryGame::clicksTurnCardsAsTheRulesSay_data()
 {
-    ScriptedRandom random(orderedDeal());
-    MemoryGame game;
-    game.clickCard(3, random);
-    QCOMPARE(game.clickCard(3, random), Result::Ignored);
-    QCOMPARE(game.firstPick(), 3);
-    QCOMPARE(game.secondPick(), 0);
-    QCOMPARE(looks(game), allDownBut({{3, Look::FaceUp}}));
-    // Still the first card of the turn: its partner completes the pair.
-    QCOMPARE(game.clickCard(4, random), Result::PairFound);
+    // With the ordered deal, cards 2k - 1 and 2k are a pair.
+    QTest::addColumn<QList<int>>("clicks");
+    QTest::addColumn<Result>("lastResult");
+    QTest::addColumn<Looks>("open"); // every other card is face down
+    const Look up = Look::FaceUp;
+    const Look found = Look::Found;
+    QTest::newRow("clicking the single open card again changes nothing") << QList{3, 3} << Result::Ignored << Looks{{3, up}};
+    QTest::newRow("the single open card still waits for its partner") << QList{3, 3, 4} << Result::PairFound << Looks{{3, found}, {4, found}};
+    QTest::newRow("two unequal cards stay open") << QList{1, 3} << Result::Turned << Looks{{1, up}, {3, up}};
+    QTest::newRow("another card in play turns them down and opens") << QList{1, 3, 7} << Result::Turned << Looks{{7, up}};
+    QTest::newRow("the first of the open two turns them down and opens") << QList{1, 3, 1} << Result::Turned << Looks{{1, up}};
+    QTest::newRow("the second of the open two turns them down and opens") << QList{1, 3, 3} << Result::Turned << Looks{{3, up}};
+    QTest::newRow("two equal cards are found at once") << QList{2, 1} << Result::PairFound << Looks{{1, found}, {2, found}};
+    QTest::newRow("the click after a found pair turns nothing down")
+        << QList{2, 1, 3} << Result::Turned << Looks{{1, found}, {2, found}, {3, up}};
+    QTest::newRow("a click on a found card leaves an unequal pair open")
+        << QList{2, 1, 3, 5, 2} << Result::Ignored << Looks{{1, found}, {2, found}, {3, up}, {5, up}};
 }
 
-void TestMemoryGame::unequalCardsStayOpenUntilTheNextEffectiveClick_data()
+void TestMemoryGame::clicksTurnCardsAsTheRulesSay()
 {
-    // Cards 1 ("1 * 9") and 3 ("2 * 8") are open and unequal.
-    QTest::addColumn<int>("next");
-    QTest::newRow("another card in play") << 7;
-    QTest::newRow("the first of the open two") << 1;
-    QTest::newRow("the second of the open two") << 3;
-}
-
-void TestMemoryGame::unequalCardsStayOpenUntilTheNextEffectiveClick()
-{
-    QFETCH(int, next);
-    ScriptedRandom random(orderedDeal());
+    QFETCH(QList<int>, clicks);
+    QFETCH(Result, lastResult);
+    QFETCH(Looks, open);
+    ScriptedRandom random(orderedMemoryDeal());
     MemoryGame game;
-    game.clickCard(1, random);
-    QCOMPARE(game.clickCard(3, random), Result::Turned);
-    QCOMPARE(looks(game), allDownBut({{1, Look::FaceUp}, {3, Look::FaceUp}}));
-
-    QCOMPARE(game.clickCard(next, random), Result::Turned);
-
-    QCOMPARE(looks(game), allDownBut({{next, Look::FaceUp}}));
-    QCOMPARE(game.firstPick(), next);
-    QCOMPARE(game.secondPick(), 0);
-}
-
-void TestMemoryGame::clickOnAFoundCardChangesNothing()
-{
-    ScriptedRandom random(orderedDeal());
-    MemoryGame game;
-    game.clickCard(1, random);
-    game.clickCard(2, random);
-    game.clickCard(3, random);
-    game.clickCard(5, random);
-    const QList<Look> before = allDownBut({{1, Look::Found}, {2, Look::Found}, {3, Look::FaceUp}, {5, Look::FaceUp}});
-    QCOMPARE(looks(game), before);
-
-    QCOMPARE(game.clickCard(2, random), Result::Ignored);
-
-    QCOMPARE(looks(game), before);
-    QCOMPARE(game.firstPick(), 3);
-    QCOMPARE(game.secondPick(), 5);
-    QCOMPARE(game.caption(2), QStringLiteral("1 * 9"));
-}
-
-void TestMemoryGame::equalCardsAreFoundAtOnce()
-{
-    ScriptedRandom random(orderedDeal());
-    MemoryGame game;
-    game.clickCard(10, random);
-    QCOMPARE(game.clickCard(9, random), Result::PairFound);
-    QCOMPARE(game.cardsInPlay(), QStringLiteral("111111110011111111"));
-    QCOMPARE(game.firstPick(), 0);
-    QCOMPARE(game.secondPick(), 0);
-    // The next click opens a new first card and turns nothing down.
-    QCOMPARE(game.clickCard(1, random), Result::Turned);
-    QCOMPARE(looks(game), allDownBut({{9, Look::Found}, {10, Look::Found}, {1, Look::FaceUp}}));
-}
-
-void TestMemoryGame::ninthPairEndsTheGameAndTheResetBoardIsDealtAnew()
-{
-    ScriptedRandom random(orderedDeal());
-    MemoryGame game;
-    for (int pair = 1; pair <= 9; ++pair) {
-        QCOMPARE(game.clickCard(2 * pair - 1, random), Result::Turned);
-        QCOMPARE(game.clickCard(2 * pair, random), pair < 9 ? Result::PairFound : Result::AllPairsFound);
-    }
-    QCOMPARE(looks(game), QList<Look>(18, Look::Found));
-
-    game.resetBoard();
-    QVERIFY(!game.isDealt());
-    QCOMPARE(looks(game), allDownBut({}));
-    for (int card = 1; card <= 18; ++card)
-        QCOMPARE(game.caption(card), QString());
-
-    // A fresh deal on the next click: the last "1" and the first "9" trade places.
-    QList<int> picks{18, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 1};
-    random.append(slotDraws(picks));
-    QCOMPARE(game.clickCard(18, random), Result::Turned);
-    QCOMPARE(game.boardValues(), QStringLiteral("912233445566778891"));
-    QCOMPARE(game.cardsInPlay(), QString(18, QLatin1Char('1')));
-    QCOMPARE(looks(game), allDownBut({{18, Look::FaceUp}}));
-    QCOMPARE(random.remaining(), 0);
+    Result result = Result::Ignored;
+    for (int card : clicks)
+        result = game.clickCard(card, random);
+    QCOMPARE(result, lastResult);
+    QCOMPARE(looks(game), allDownBut(open));
+    for (const auto &[card, look] : open) // open and found cards show their faces
+        QCOMPARE(game.caption(card), MemoryGame::faceText((card + 1) / 2));
 }
 
 QTEST_APPLESS_MAIN(TestMemoryGame)

@@ -1,8 +1,8 @@
 #include "rewards/memory_game_window.h"
 
 #include "shell/lenient_number.h"
+#include "support/reward_draws.h"
 #include "support/scripted_platform.h"
-#include "support/scripted_random.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -10,32 +10,29 @@
 #include <QtTest/QTest>
 
 namespace {
-const QColor covering(128, 128, 255);
+const QString covering = QColor(128, 128, 255).name();
 const QColor brightBlue(0, 0, 255);
-
-// Card k gets value (k + 1) / 2: the pairs are (1, 2), (3, 4), … (17, 18).
-QList<double> orderedDeal()
-{
-    QList<double> draws;
-    for (int slot = 1; slot <= MemoryGame::cardCount; ++slot)
-        draws.append(ScriptedRandom::forDigit(slot, 1, MemoryGame::cardCount));
-    return draws;
-}
+const QString found = brightBlue.name() + QStringLiteral(" italic");
 
 struct MemoryFixture {
     ScriptedPlatform platform;
-    ScriptedRandom random{orderedDeal()};
+    ScriptedRandom random{orderedMemoryDeal()};
     MemoryGameWindow window{platform, random};
     QSignalSpy finished{&window, &MemoryGameWindow::finished};
 
-    MemoryFixture()
+    explicit MemoryFixture(QSize screen = {1280, 1024})
+    {
+        platform.screen = screen;
+        show();
+    }
+    void show()
     {
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
     }
     QLabel *card(int k) { return window.findChild<QLabel *>(QStringLiteral("Bezeichnung%1").arg(k)); }
     void click(int k) { QTest::mouseClick(card(k), Qt::LeftButton); }
-    QWidget *control(const char *name) { return window.findChild<QWidget *>(QString::fromLatin1(name)); }
+    void clickButton(const char *name) { QTest::mouseClick(window.findChild<QPushButton *>(QLatin1String(name)), Qt::LeftButton); }
     QStringList captions()
     {
         QStringList all;
@@ -43,15 +40,16 @@ struct MemoryFixture {
             all.append(card(k)->text());
         return all;
     }
-    // Colour and slant of every card, as the pupil sees them.
+    // Colour and slant of one card, or of every card, as the pupil sees them.
+    QString look(int k)
+    {
+        return card(k)->palette().color(QPalette::Window).name() + (card(k)->font().italic() ? QStringLiteral(" italic") : QString());
+    }
     QStringList looks()
     {
         QStringList all;
-        for (int k = 1; k <= MemoryGame::cardCount; ++k) {
-            QLabel *label = card(k);
-            all.append(label->palette().color(QPalette::Window).name()
-                       + (label->font().italic() ? QStringLiteral(" italic") : QString()));
-        }
+        for (int k = 1; k <= MemoryGame::cardCount; ++k)
+            all.append(look(k));
         return all;
     }
 };
@@ -61,152 +59,99 @@ class TestMemoryGameWindow : public QObject {
     Q_OBJECT
 private slots:
     void windowIsCentredOnItsFirstShowOnly();
-    void cardsStartCovered();
     void foundPairTurnsBrightBlueAndItalic();
-    void helpExplainsTheGameAndChangesNothing();
-    void quitQuestionLeavesOnlyOnYes_data();
-    void quitQuestionLeavesOnlyOnYes();
-    void boardLeftUnfinishedComesBackUnchanged_data();
-    void boardLeftUnfinishedComesBackUnchanged();
+    void boardComesThroughHelpAndLeavingUnchanged_data();
+    void boardComesThroughHelpAndLeavingUnchanged();
     void ninthPairPraisesThenCoversTheBoardAndLeaves();
 };
 
-
-
 void TestMemoryGameWindow::windowIsCentredOnItsFirstShowOnly()
 {
-    ScriptedPlatform platform;
-    platform.screen = QSize(1000, 800);
-    ScriptedRandom random;
-    MemoryGameWindow window(platform, random);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    const QPoint centred((1000 - window.frameGeometry().width()) / 2,
-                         (800 - window.frameGeometry().height()) / 2);
-    QCOMPARE(window.pos(), centred);
+    MemoryFixture game(QSize(1000, 800));
+    const QSize frame = game.window.frameGeometry().size();
+    QCOMPARE(game.window.pos(), QPoint((1000 - frame.width()) / 2, (800 - frame.height()) / 2));
 
-    window.move(10, 20);
-    window.hide();
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QCOMPARE(window.pos(), QPoint(10, 20));
-}
-
-void TestMemoryGameWindow::cardsStartCovered()
-{
-    MemoryFixture game;
-    QCOMPARE(game.captions(), QStringList(18, QString()));
-    QCOMPARE(game.looks(), QStringList(18, covering.name()));
-    QCOMPARE(game.random.drawn(), 0); // the board is dealt by the first click, not by showing
+    game.window.move(10, 20);
+    game.window.hide();
+    game.show();
+    QCOMPARE(game.window.pos(), QPoint(10, 20));
 }
 
 void TestMemoryGameWindow::foundPairTurnsBrightBlueAndItalic()
 {
     MemoryFixture game;
+    QCOMPARE(game.captions(), QStringList(18, QString()));
+    QCOMPARE(game.looks(), QStringList(18, covering));
+    QCOMPARE(game.random.drawn(), 0); // the board is dealt by the first click, not by showing
+
     game.click(3);
     QCOMPARE(game.random.drawn(), 18);
     QCOMPARE(game.card(3)->text(), QStringLiteral("2 * 8"));
-    QCOMPARE(game.card(3)->palette().color(QPalette::Window), covering);
-    QVERIFY(!game.card(3)->font().italic());
+    QCOMPARE(game.look(3), covering);
 
     game.click(4);
-
     for (int k : {3, 4}) {
-        QLabel *card = game.card(k);
-        QCOMPARE(card->text(), QStringLiteral("2 * 8"));
-        QCOMPARE(card->palette().color(QPalette::Window), brightBlue);
-        QVERIFY(card->font().italic());
-        QCOMPARE(card->grab().toImage().pixelColor(card->width() / 2, 3), brightBlue);
+        QCOMPARE(game.card(k)->text(), QStringLiteral("2 * 8"));
+        QCOMPARE(game.look(k), found);
+        QCOMPARE(game.card(k)->grab().toImage().pixelColor(game.card(k)->width() / 2, 3), brightBlue);
     }
-    QCOMPARE(game.card(5)->palette().color(QPalette::Window), covering);
+    QCOMPARE(game.look(5), covering);
     QVERIFY(game.platform.messages.isEmpty());
 }
 
-void TestMemoryGameWindow::helpExplainsTheGameAndChangesNothing()
+void TestMemoryGameWindow::boardComesThroughHelpAndLeavingUnchanged_data()
 {
-    MemoryFixture game;
-    game.click(1);
-    game.click(2);
-    game.click(5);
-    const QStringList captions = game.captions();
-    const QStringList looks = game.looks();
-
-    QTest::mouseClick(game.control("Befehl2"), Qt::LeftButton);
-
-    QCOMPARE(game.platform.messages.size(), 1);
-    const ScriptedPlatform::Message &box = game.platform.messages.first();
-    QCOMPARE(box.text, QStringLiteral("Immer zwei Felder bilden ein Zahlenpaar, klicke") + CR
-                           + QStringLiteral("die Einzelfelder an und suche so Zahlenpaare!"));
-    QCOMPARE(box.title, QStringLiteral("Memory"));
-    QCOMPARE(box.buttons, MessageButtons::Ok);
-    QCOMPARE(game.captions(), captions);
-    QCOMPARE(game.looks(), looks);
-    QVERIFY(game.window.isVisible());
-    QCOMPARE(game.finished.size(), 0);
-}
-
-void TestMemoryGameWindow::quitQuestionLeavesOnlyOnYes_data()
-{
-    QTest::addColumn<MessageAnswer>("answer");
+    QTest::addColumn<QString>("way");
     QTest::addColumn<bool>("left");
-    QTest::newRow("Yes") << MessageAnswer::Yes << true;
-    QTest::newRow("No") << MessageAnswer::No << false;
+    QTest::newRow("Hilfe explains the game and changes nothing") << "Hilfe" << false;
+    QTest::newRow("ENDE, No: the game goes on") << "No" << false;
+    QTest::newRow("ENDE, Yes: the board waits for the next game") << "Yes" << true;
+    QTest::newRow("closed through its frame: the board waits too") << "frame" << true;
 }
 
-void TestMemoryGameWindow::quitQuestionLeavesOnlyOnYes()
+void TestMemoryGameWindow::boardComesThroughHelpAndLeavingUnchanged()
 {
-    QFETCH(MessageAnswer, answer);
+    QFETCH(QString, way);
     QFETCH(bool, left);
     MemoryFixture game;
-    game.platform.answers = {answer};
-    QTest::mouseClick(game.control("Befehl1"), Qt::LeftButton);
-
-    QCOMPARE(game.platform.messages.size(), 1);
-    const ScriptedPlatform::Message &box = game.platform.messages.first();
-    QCOMPARE(box.text, QStringLiteral("  Dieses Spiel jetzt beenden?"));
-    QCOMPARE(box.title, QStringLiteral("Memory"));
-    QCOMPARE(box.buttons, MessageButtons::YesNo);
-    QCOMPARE(box.icon, MessageIcon::Stop);
-    QCOMPARE(box.defaultButton, DefaultButton::First);
-    QCOMPARE(game.window.isVisible(), !left);
-    QCOMPARE(game.finished.size(), left ? 1 : 0);
-}
-
-void TestMemoryGameWindow::boardLeftUnfinishedComesBackUnchanged_data()
-{
-    QTest::addColumn<bool>("throughFrame");
-    QTest::newRow("ENDE, Yes") << false;
-    QTest::newRow("window closed through its frame") << true;
-}
-
-void TestMemoryGameWindow::boardLeftUnfinishedComesBackUnchanged()
-{
-    QFETCH(bool, throughFrame);
-    MemoryFixture game;
-    game.click(1);
-    game.click(2);
-    game.click(7);
+    for (int k : {1, 2, 7})
+        game.click(k);
     const QStringList captions = game.captions();
     const QStringList looks = game.looks();
 
-    if (throughFrame) {
+    if (way == QLatin1String("frame")) {
         QVERIFY(game.window.close());
+        QVERIFY(game.platform.messages.isEmpty());
+    } else if (way == QLatin1String("Hilfe")) {
+        game.clickButton("Befehl2");
+        QCOMPARE(game.platform.messages.size(), 1);
+        const ScriptedPlatform::Message &box = game.platform.messages.first();
+        QCOMPARE(box.text, QStringLiteral("Immer zwei Felder bilden ein Zahlenpaar, klicke") + CR
+                               + QStringLiteral("die Einzelfelder an und suche so Zahlenpaare!"));
+        QCOMPARE(box.title, QStringLiteral("Memory"));
+        QCOMPARE(box.buttons, MessageButtons::Ok);
     } else {
-        game.platform.answers = {MessageAnswer::Yes};
-        QTest::mouseClick(game.control("Befehl1"), Qt::LeftButton);
+        game.platform.answers = {way == QLatin1String("Yes") ? MessageAnswer::Yes : MessageAnswer::No};
+        game.clickButton("Befehl1");
+        QCOMPARE(game.platform.messages.size(), 1);
+        const ScriptedPlatform::Message &box = game.platform.messages.first();
+        QCOMPARE(box.text, QStringLiteral("  Dieses Spiel jetzt beenden?"));
+        QCOMPARE(box.title, QStringLiteral("Memory"));
+        QCOMPARE(box.buttons, MessageButtons::YesNo);
+        QCOMPARE(box.icon, MessageIcon::Stop);
+        QCOMPARE(box.defaultButton, DefaultButton::First);
     }
-    QVERIFY(!game.window.isVisible());
-    QCOMPARE(game.finished.size(), 1);
-
-    game.window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&game.window));
+    QCOMPARE(game.window.isVisible(), !left);
+    QCOMPARE(game.finished.size(), left ? 1 : 0);
+    if (left)
+        game.show();
     QCOMPARE(game.captions(), captions);
     QCOMPARE(game.looks(), looks);
 
     // Card 7 is still the open first card of its turn: its partner completes the pair.
     game.click(8);
-    QCOMPARE(game.card(7)->palette().color(QPalette::Window), brightBlue);
-    QCOMPARE(game.card(8)->palette().color(QPalette::Window), brightBlue);
+    QCOMPARE(game.look(7), found);
+    QCOMPARE(game.look(8), found);
     QCOMPARE(game.random.drawn(), 18);
 }
 
@@ -214,9 +159,7 @@ void TestMemoryGameWindow::ninthPairPraisesThenCoversTheBoardAndLeaves()
 {
     MemoryFixture game;
     QStringList looksDuringPraise;
-    game.platform.whileMessageOpen = [&](const ScriptedPlatform::Message &) {
-        looksDuringPraise = game.looks();
-    };
+    game.platform.whileMessageOpen = [&](const ScriptedPlatform::Message &) { looksDuringPraise = game.looks(); };
     for (int k = 1; k <= MemoryGame::cardCount; ++k)
         game.click(k);
 
@@ -225,17 +168,16 @@ void TestMemoryGameWindow::ninthPairPraisesThenCoversTheBoardAndLeaves()
     QCOMPARE(box.text, QStringLiteral("Prima, du hast es geschafft!") + CR);
     QCOMPARE(box.title, QStringLiteral("Memory"));
     QCOMPARE(box.buttons, MessageButtons::Ok);
-    QCOMPARE(looksDuringPraise, QStringList(18, brightBlue.name() + QStringLiteral(" italic")));
+    QCOMPARE(looksDuringPraise, QStringList(18, found));
 
     QVERIFY(!game.window.isVisible());
     QCOMPARE(game.finished.size(), 1);
     QCOMPARE(game.captions(), QStringList(18, QString()));
-    QCOMPARE(game.looks(), QStringList(18, covering.name()));
+    QCOMPARE(game.looks(), QStringList(18, covering));
 
     // The next game deals a new board on its first click.
-    game.window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&game.window));
-    game.random.append(orderedDeal());
+    game.show();
+    game.random.append(orderedMemoryDeal());
     game.click(18);
     QCOMPARE(game.random.drawn(), 36);
     QCOMPARE(game.card(18)->text(), QStringLiteral("9 * 1"));
