@@ -80,7 +80,8 @@ void TestMemoryGame::clicksTurnCardsAsTheRulesSay_data()
     const Look up = Look::FaceUp;
     const Look found = Look::Found;
     QTest::newRow("clicking the single open card again changes nothing") << QList{3, 3} << Result::Ignored << Looks{{3, up}};
-    QTest::newRow("the single open card still waits for its partner") << QList{3, 3, 4} << Result::PairFound << Looks{{3, found}, {4, found}};
+    QTest::newRow("the single open card still waits for its partner")
+        << QList{3, 3, 4} << Result::PairFound << Looks{{3, found}, {4, found}};
     QTest::newRow("two unequal cards stay open") << QList{1, 3} << Result::Turned << Looks{{1, up}, {3, up}};
     QTest::newRow("another card in play turns them down and opens") << QList{1, 3, 7} << Result::Turned << Looks{{7, up}};
     QTest::newRow("the first of the open two turns them down and opens") << QList{1, 3, 1} << Result::Turned << Looks{{1, up}};

@@ -32,7 +32,10 @@ struct MemoryFixture {
     }
     QLabel *card(int k) { return window.findChild<QLabel *>(QStringLiteral("Bezeichnung%1").arg(k)); }
     void click(int k) { QTest::mouseClick(card(k), Qt::LeftButton); }
-    void clickButton(const char *name) { QTest::mouseClick(window.findChild<QPushButton *>(QLatin1String(name)), Qt::LeftButton); }
+    void clickButton(const char *name)
+    {
+        QTest::mouseClick(window.findChild<QPushButton *>(QLatin1String(name)), Qt::LeftButton);
+    }
     QStringList captions()
     {
         QStringList all;
@@ -43,7 +46,8 @@ struct MemoryFixture {
     // Colour and slant of one card, or of every card, as the pupil sees them.
     QString look(int k)
     {
-        return card(k)->palette().color(QPalette::Window).name() + (card(k)->font().italic() ? QStringLiteral(" italic") : QString());
+        const QString colour = card(k)->palette().color(QPalette::Window).name();
+        return card(k)->font().italic() ? colour + QStringLiteral(" italic") : colour;
     }
     QStringList looks()
     {

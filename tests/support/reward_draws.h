@@ -12,7 +12,8 @@ inline QList<double> catchDraws(const QList<QPoint> &cells)
 {
     QList<double> draws;
     for (const QPoint &cell : cells)
-        draws << ScriptedRandom::forDigit(cell.x(), CatchGame::firstColumn, CatchGame::lastColumn - CatchGame::firstColumn + 1)
+        draws << ScriptedRandom::forDigit(cell.x(), CatchGame::firstColumn,
+                                          CatchGame::lastColumn - CatchGame::firstColumn + 1)
               << ScriptedRandom::forDigit(cell.y(), CatchGame::firstRow, CatchGame::lastRow - CatchGame::firstRow + 1);
     return draws;
 }

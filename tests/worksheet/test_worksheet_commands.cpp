@@ -208,7 +208,8 @@ void TestWorksheetCommands::nothingIsPrintedWhenThePupilSaysNo_data()
 
     const QStringList file{u"/tmp/blatt.pdf"_s};
     QTest::newRow("No at the print question") << true << QList{MessageAnswer::No} << file << 1 << 0;
-    QTest::newRow("no printer, PDF offer declined") << false << QList{MessageAnswer::Yes, MessageAnswer::No} << file << 2 << 0;
+    QTest::newRow("no printer, PDF offer declined")
+        << false << QList{MessageAnswer::Yes, MessageAnswer::No} << file << 2 << 0;
     QTest::newRow("no printer, PDF offer left at its default") << false << QList{MessageAnswer::Yes} << file << 2 << 0;
     QTest::newRow("no printer, file dialog cancelled")
         << false << QList{MessageAnswer::Yes, MessageAnswer::Yes} << QStringList() << 2 << 1;

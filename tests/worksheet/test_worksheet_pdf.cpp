@@ -131,7 +131,8 @@ void TestWorksheetPdf::everyWordStandsInItsColumnOnThePage()
             QCOMPARE(printed.at(w).text, expected.at(w).text);
             const qreal column = (printed.at(w).box.left() - left) / pitch;
             QVERIFY2(qAbs(column - expected.at(w).box.left()) < 0.1,
-                     qPrintable(QStringLiteral("line %1 word %2 at column %3").arg(line).arg(expected.at(w).text).arg(column)));
+                     qPrintable(QStringLiteral("line %1 word %2 at column %3")
+                                    .arg(line).arg(expected.at(w).text).arg(column)));
         }
     }
     // A whole 50-character row, trailing blanks included, stays inside a right margin as wide as the left.
