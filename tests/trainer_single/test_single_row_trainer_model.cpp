@@ -26,8 +26,6 @@ class TestSingleRowTrainerModel : public QObject {
 private slots:
     void normalTaskLaysOutTheDrawnDigits();
     void carriesFollowWhatTheLowerCarryShows();
-    void wrongDigitIsShownReportedCountedAndRemoved();
-    void solvingTheProductAnnouncesAndDrawsTheNextTask();
     void fiveDigitProductNeedsItsTenThousandsDigit();
     void kindsShowTheirZerosAndSolveWithoutTheBroughtDownZero_data();
     void kindsShowTheirZerosAndSolveWithoutTheBroughtDownZero();
@@ -40,14 +38,11 @@ private slots:
     void wrongDigitOnAShownGapDigitMustBeRefilled();
     void gapKindShowsTheMultiplierZeros();
     void gapCommandTwiceKeepsTheGapKind();
-    void normalCommandAfterGapModeLeavesTheGapPanel();
     void normalTaskAfterLeavingGapModeIsSolvable();
     void activationMakesATaskOfTheCurrentMode();
     void dropsThatDoNotBelongAreIgnored_data();
     void dropsThatDoNotBelongAreIgnored();
     void eachTaskReseedsFromTheClock();
-    void helpTextIsExact();
-    void solvedTasksClimbTowardsTheMemoryGame();
 };
 
 void TestSingleRowTrainerModel::normalTaskLaysOutTheDrawnDigits()
@@ -85,52 +80,6 @@ void TestSingleRowTrainerModel::carriesFollowWhatTheLowerCarryShows()
     QCOMPARE(f.model.expectedDigit(E::CarryHundreds), QStringLiteral("0"));
     QCOMPARE(f.model.rewards().points(), 4);
     QCOMPARE(f.model.errors(), 0);
-}
-
-void TestSingleRowTrainerModel::wrongDigitIsShownReportedCountedAndRemoved()
-{
-    Fixture f;
-    f.random.append(singleRowDraws(1, 2, 3, 4, 3));
-    f.model.activate();
-    QString shownWhileOpen;
-    f.platform.whileMessageOpen = [&](const ScriptedPlatform::Message &) {
-        shownWhileOpen = f.model.text(E::ProductOnes);
-        QCOMPARE(f.model.errors(), 0); // counted only after the box is closed
-    };
-    f.model.dropDigit(E::ProductOnes, QStringLiteral("5"));
-    QCOMPARE(shownWhileOpen, QStringLiteral("5"));
-    QCOMPARE(f.platform.messages.size(), 1);
-    const auto &box = f.platform.messages.first();
-    QCOMPARE(box.text, wrongText);
-    QCOMPARE(box.title, QStringLiteral("Fehler"));
-    QCOMPARE(box.buttons, MessageButtons::Ok);
-    QCOMPARE(box.icon, MessageIcon::None);
-    QCOMPARE(f.model.text(E::ProductOnes), QString());
-    QCOMPARE(f.model.errors(), 1);
-    QCOMPARE(f.model.rewards().points(), 0);
-}
-
-void TestSingleRowTrainerModel::solvingTheProductAnnouncesAndDrawsTheNextTask()
-{
-    Fixture f;
-    f.random.append(singleRowDraws(1, 2, 3, 4, 3));
-    f.random.append(singleRowDraws(5, 0, 0, 5, 2));
-    f.model.activate();
-    const QList<std::pair<E, QString>> product = {{E::ProductThousands, "3"}, {E::ProductHundreds, "7"},
-                                                  {E::ProductTens, "0"}, {E::ProductOnes, "2"}};
-    for (const auto &[field, digit] : product) {
-        QCOMPARE(f.platform.messages.size(), 0);
-        f.model.dropDigit(field, digit);
-    }
-    QCOMPARE(f.platform.messages.size(), 1);
-    QCOMPARE(f.platform.messages.first().text, solvedText);
-    QCOMPARE(f.platform.messages.first().title, QStringLiteral("Malaufgabe"));
-    QCOMPARE(f.model.rewards().points(), 4);
-    QCOMPARE(f.model.rewards().rocketTop(), 4680 - 240);
-    // The next task replaced the solved one at once.
-    QCOMPARE(f.model.text(E::Digit1), QStringLiteral("5"));
-    QCOMPARE(f.model.text(E::ProductThousands), QString());
-    QCOMPARE(f.random.exhausted(), 0);
 }
 
 void TestSingleRowTrainerModel::fiveDigitProductNeedsItsTenThousandsDigit()
@@ -333,18 +282,6 @@ void TestSingleRowTrainerModel::gapCommandTwiceKeepsTheGapKind()
     QCOMPARE(f.model.gapPattern(), 4);
 }
 
-void TestSingleRowTrainerModel::normalCommandAfterGapModeLeavesTheGapPanel()
-{
-    Fixture f;
-    f.model.chooseGaps();
-    f.random.append(singleRowDraws(1, 2, 3, 4, 3));
-    f.model.chooseTens();
-    QVERIFY(!f.model.gapMode());
-    QCOMPARE(f.model.kindIndicator(), QStringLiteral("Z"));
-    QVERIFY(f.model.isVisible(E::MultiplierZero1));
-    QVERIFY(f.model.isVisible(E::BroughtDownZero1));
-}
-
 void TestSingleRowTrainerModel::normalTaskAfterLeavingGapModeIsSolvable()
 {
     Fixture f;
@@ -419,40 +356,6 @@ void TestSingleRowTrainerModel::eachTaskReseedsFromTheClock()
     QCOMPARE(f.random.reseeds(), 1);
     f.model.chooseGaps();
     QCOMPARE(f.random.reseeds(), 3); // once for the digits, once for the gap pattern
-}
-
-void TestSingleRowTrainerModel::helpTextIsExact()
-{
-    Fixture f;
-    f.model.showHelp();
-    QCOMPARE(f.platform.messages.size(), 1);
-    QCOMPARE(f.platform.messages.first().title, QStringLiteral("Hilfe"));
-    QCOMPARE(f.platform.messages.first().text,
-             QStringLiteral("Schiebe die Ziffern vom unteren Fensterrand\r"
-                            "mit der Maus in das gewünschte Lösungsfeld.\r"
-                            "Für jede richtige Zahl gibt es einen Punkt und\r"
-                            "alle 50 Punkte gibt es ein Belohnungsspiel.\r"));
-}
-
-void TestSingleRowTrainerModel::solvedTasksClimbTowardsTheMemoryGame()
-{
-    Fixture f;
-    f.random.append(singleRowDraws(1, 2, 3, 4, 3));
-    f.model.activate();
-    for (int task = 0; task < 18; ++task) {
-        f.random.append(singleRowDraws(1, 2, 3, 4, 3)); // the task that follows
-        QVERIFY(!f.model.rewards().memoryInvitationShown());
-        for (const auto &[field, digit] : QList<std::pair<E, QString>>{
-                 {E::ProductThousands, "3"}, {E::ProductHundreds, "7"}, {E::ProductTens, "0"}, {E::ProductOnes, "2"}})
-            f.model.dropDigit(field, digit);
-    }
-    QVERIFY(f.model.rewards().memoryInvitationShown());
-    QCOMPARE(f.model.rewards().rocketTop(), 360);
-    QCOMPARE(f.model.rewards().points(), 72);
-    QVERIFY(f.model.rewards().catchInvitationShown());
-    f.model.takeMemoryInvitation();
-    QCOMPARE(f.model.rewards().rocketTop(), 4680);
-    QVERIFY(!f.model.rewards().memoryInvitationShown());
 }
 
 QTEST_APPLESS_MAIN(TestSingleRowTrainerModel)

@@ -154,6 +154,8 @@ void TestSingleRowTrainerWindow::wrongDropIsReportedCountedAndRemoved()
     QCOMPARE(m_platform->messages.size(), 1);
     QCOMPARE(m_platform->messages.first().text, wrongText);
     QCOMPARE(m_platform->messages.first().title, QStringLiteral("Fehler"));
+    QCOMPARE(m_platform->messages.first().buttons, MessageButtons::Ok);
+    QCOMPARE(m_platform->messages.first().icon, MessageIcon::None);
     QCOMPARE(field(E::ProductThousands)->text(), QString());
     QCOMPARE(named(QStringLiteral("Bezeichnung23"))->text(), QStringLiteral("1"));
     QCOMPARE(named(QStringLiteral("Bezeichnung15"))->text(), QStringLiteral("1"));
@@ -297,6 +299,11 @@ void TestSingleRowTrainerWindow::helpButtonShowsTheHelp()
     QTest::mouseClick(button(QStringLiteral("Befehl15")), Qt::LeftButton);
     QCOMPARE(m_platform->messages.size(), 1);
     QCOMPARE(m_platform->messages.first().title, QStringLiteral("Hilfe"));
+    QCOMPARE(m_platform->messages.first().text,
+             QStringLiteral("Schiebe die Ziffern vom unteren Fensterrand\r"
+                            "mit der Maus in das gewünschte Lösungsfeld.\r"
+                            "Für jede richtige Zahl gibt es einen Punkt und\r"
+                            "alle 50 Punkte gibt es ein Belohnungsspiel.\r"));
 }
 
 void TestSingleRowTrainerWindow::sheetButtonShowsAWorksheetOverTheTask()
