@@ -5,12 +5,9 @@
 # the game and bring back the trainer with its points.
 set -euo pipefail
 
-program="$1"
-artifacts="$2"
-mkdir -p "$artifacts"
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 source "$here/x_session.sh"
-start_x_session "$program"
+start_x_session "$1" "$2"
 
 close_box() { # the way a pupil does: Enter takes the default button
     local box="$1"
@@ -32,14 +29,7 @@ quick_drag() {
     sleep 0.05
 }
 
-menu=$(find_window '^Schriftliche Multiplikation$')
-[ -n "$menu" ] || fail "the main menu did not appear"
-read -r mx my < <(window_origin "$menu")
-xdotool mousemove $(( mx + 192 + 16 )) $(( my + 56 + 16 )) click 1
-trainer=$(find_window '^Einreihige Multiplikation mit Einerzahl$')
-[ -n "$trainer" ] || fail "the trainer did not open"
-sleep 1
-read -r tx ty < <(window_origin "$trainer")
+open_single_row_trainer
 tile_x() { echo $(( tx + 64 + 40 * $1 + 16 )); }
 tile_y=$(( ty + 312 + 20 ))
 carry_x=$(( tx + 184 + 16 )); carry_y=$(( ty + 136 + 12 ))
@@ -59,7 +49,7 @@ for drop in $(seq 2 50); do
     window_open '^Fehler$' && fail "the right digit $right was reported as wrong at drop $drop"
 done
 sleep 0.5
-import -display "$DISPLAY" -window root "$artifacts/e2e-reward-invitation.png"
+screenshot e2e-reward-invitation
 
 # The invitation lies at 960/4080 twips (64/272 px), 393x25 px.
 xdotool mousemove $(( tx + 64 + 196 )) $(( ty + 272 + 12 )) click 1
@@ -69,7 +59,7 @@ window_open '^Einreihige Multiplikation mit Einerzahl$' && fail "the trainer sta
 xdotool windowfocus "$game" 2>/dev/null || true
 for key in Left Left Up Up Right Down; do xdotool key "$key"; sleep 0.1; done
 sleep 0.3
-import -display "$DISPLAY" -window root "$artifacts/e2e-catch-game.png"
+screenshot e2e-catch-game
 
 xdotool key Escape
 sleep 0.5
@@ -78,12 +68,12 @@ for w in $(xdotool search --onlyvisible --name '^Zahlfange$' 2>/dev/null); do
     [ "$w" != "$game" ] && question=$w
 done
 [ -n "$question" ] || fail "Escape did not ask whether to quit"
-import -display "$DISPLAY" -window root "$artifacts/e2e-quit-question.png"
+screenshot e2e-quit-question
 close_box "$question"
-import -display "$DISPLAY" -window root "$artifacts/e2e-after-quit.png"
+screenshot e2e-after-quit
 back=$(find_window '^Einreihige Multiplikation mit Einerzahl$' 5)
 [ -n "$back" ] || fail "the trainer did not come back after the game"
 window_open '^Zahlfange$' && fail "the game window is still open"
-import -display "$DISPLAY" -window root "$artifacts/e2e-back-from-game.png"
+screenshot e2e-back-from-game
 kill -0 "$APP_PID" || fail "the program ended"
 echo "e2e: fifty points, the catching game, and back in the trainer"

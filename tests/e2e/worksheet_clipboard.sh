@@ -4,31 +4,21 @@
 # product on it recomputed.
 set -euo pipefail
 
-program="$1"
-artifacts="$2"
-mkdir -p "$artifacts"
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 source "$here/x_session.sh"
-start_x_session "$program"
+start_x_session "$1" "$2"
 
-menu=$(find_window '^Schriftliche Multiplikation$')
-[ -n "$menu" ] || fail "the main menu did not appear"
-read -r mx my < <(window_origin "$menu")
-xdotool mousemove $(( mx + 192 + 16 )) $(( my + 56 + 16 )) click 1
-trainer=$(find_window '^Einreihige Multiplikation mit Einerzahl$')
-[ -n "$trainer" ] || fail "the trainer did not open"
-sleep 0.3
-read -r tx ty < <(window_origin "$trainer")
+open_single_row_trainer
 
 # "Blatt" at 6000/120 twips (400/8 px, 57x33); "Kopieren" on the sheet's strip at 64+312/16 px (81x33).
 xdotool mousemove $(( tx + 400 + 28 )) $(( ty + 8 + 16 )) click 1
 sleep 0.5
-import -display "$DISPLAY" -window root "$artifacts/e2e-sheet.png"
+screenshot e2e-sheet
 xdotool mousemove $(( tx + 64 + 312 + 40 )) $(( ty + 16 + 16 )) click 1
 box=$(find_window '^Zwischenablage$' 5)
 [ -n "$box" ] || fail "no closing message after Kopieren"
-xclip -o -selection clipboard > "$artifacts/clipboard.txt" || fail "the clipboard could not be read"
-import -display "$DISPLAY" -window root "$artifacts/e2e-copied.png"
+xclip -o -selection clipboard > "$ARTIFACTS/clipboard.txt" || fail "the clipboard could not be read"
+screenshot e2e-copied
 
 awk -v RS='\r\n' '
     { line[NR - 1] = $0 }
@@ -56,4 +46,4 @@ awk -v RS='\r\n' '
             }
         }
         print "clipboard: " checked " products recomputed"
-    }' "$artifacts/clipboard.txt"
+    }' "$ARTIFACTS/clipboard.txt"

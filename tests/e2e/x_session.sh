@@ -3,8 +3,11 @@
 
 fail() { echo "FAIL: $*"; exit 1; }
 
+# start_x_session PROGRAM ARTIFACTS: screenshots go to ARTIFACTS.
 start_x_session() {
     local program="$1"
+    ARTIFACTS="$2"
+    mkdir -p "$ARTIFACTS"
     for tool in Xvfb xdotool import xclip; do
         command -v "$tool" >/dev/null || fail "missing $tool (install xvfb, xdotool, imagemagick, xclip)"
     done
@@ -46,4 +49,21 @@ drag() {
     done
     sleep 0.2
     xdotool mouseup 1
+}
+
+screenshot() { import -display "$DISPLAY" -window root "$ARTIFACTS/$1.png"; }
+
+# Opens the one-row trainer from the main menu with a click, as a pupil does,
+# and sets tx, ty to the trainer's top-left corner.
+open_single_row_trainer() {
+    local menu trainer
+    menu=$(find_window '^Schriftliche Multiplikation$')
+    [ -n "$menu" ] || fail "the main menu did not appear"
+    read -r mx my < <(window_origin "$menu")
+    # The one-row trainer button sits at 2880/840 twips (192/56 px), 33 px square.
+    xdotool mousemove $(( mx + 192 + 16 )) $(( my + 56 + 16 )) click 1
+    trainer=$(find_window '^Einreihige Multiplikation mit Einerzahl$')
+    [ -n "$trainer" ] || fail "the trainer did not open"
+    sleep 1
+    read -r tx ty < <(window_origin "$trainer")
 }
