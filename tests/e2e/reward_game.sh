@@ -9,16 +9,6 @@ here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 source "$here/x_session.sh"
 start_x_session "$1" "$2"
 
-close_box() { # the way a pupil does: Enter takes the default button
-    local box="$1"
-    xdotool windowfocus "$box" 2>/dev/null || true
-    xdotool key Return
-    for _ in $(seq 20); do
-        xdotool search --onlyvisible --name . 2>/dev/null | grep -qx "$box" || return 0
-        sleep 0.1
-    done
-    fail "a message box did not close on Enter"
-}
 quick_drag() {
     xdotool mousemove "$1" "$2" mousedown 1
     xdotool mousemove $(( ($1 + $3) / 2 )) $(( ($2 + $4) / 2 ))

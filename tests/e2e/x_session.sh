@@ -67,3 +67,14 @@ open_single_row_trainer() {
     sleep 1
     read -r tx ty < <(window_origin "$trainer")
 }
+
+close_box() { # the way a pupil does: Enter takes the default button
+    local box="$1"
+    xdotool windowfocus "$box" 2>/dev/null || true
+    xdotool key Return
+    for _ in $(seq 20); do
+        xdotool search --onlyvisible --name . 2>/dev/null | grep -qx "$box" || return 0
+        sleep 0.1
+    done
+    fail "a message box did not close on Enter"
+}
