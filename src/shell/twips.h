@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPoint>
+#include <algorithm>
 #include <QRect>
 #include <QSize>
 
@@ -16,11 +17,12 @@ inline QRect rect(int left, int top, int width, int height)
 inline QPoint point(int left, int top) { return QPoint(toPixels(left), toPixels(top)); }
 inline QSize size(int width, int height) { return QSize(toPixels(width), toPixels(height)); }
 
-// Top-left corner that centres a window on the screen (exact halves, rounded
-// down to whole pixels only at the very end).
+// Top-left corner that centres a window on the screen (the vertical share of
+// the free room is 1/verticalDivisor). On a screen smaller than the window the
+// corner stays on the screen, so the title bar and the close box can be reached.
 inline QPoint centred(QSize screen, QSize window, int verticalDivisor = 2)
 {
-    return QPoint((screen.width() - window.width()) / 2,
-                  (screen.height() - window.height()) / verticalDivisor);
+    return QPoint(std::max(0, (screen.width() - window.width()) / 2),
+                  std::max(0, (screen.height() - window.height()) / verticalDivisor));
 }
 } // namespace Twips

@@ -25,6 +25,7 @@ private slots:
     void exitQuestion();
     void closeBoxEndsWithoutAsking();
     void infoButtonOpensTheInfoWindowBesideTheMenu();
+    void tooSmallScreenKeepsTheMenuReachable();
 
 private:
     QAbstractButton *menuButton(const QString &name)
@@ -166,6 +167,14 @@ void TestMainMenu::infoButtonOpensTheInfoWindowBesideTheMenu()
     QVERIFY(m_shell->hasInfoWindow());
     QVERIFY(m_shell->infoWindow()->isVisible());
     QVERIFY(m_shell->mainMenu()->isVisible());
+}
+
+void TestMainMenu::tooSmallScreenKeepsTheMenuReachable()
+{
+    ShellFixture small;
+    small.platform.screen = QSize(400, 300);
+    small.shell.start();
+    QCOMPARE(small.shell.mainMenu()->pos(), QPoint(0, 0));
 }
 
 QTEST_MAIN(TestMainMenu)
