@@ -200,13 +200,7 @@ void CatchGameWindow::askToQuit()
 {
     if (!m_running || m_messageOpen)
         return;
-    bool quit = false;
-    {
-        const QScopedValueRollback guard(m_messageOpen, true);
-        quit = askYesNo(m_platform, RewardLook::quitQuestion(), windowTitleText, MessageIcon::Stop,
-                        DefaultButton::First);
-    }
-    if (quit)
+    if (RewardLook::confirmQuit(m_platform, windowTitleText, m_messageOpen))
         endGame();
 }
 

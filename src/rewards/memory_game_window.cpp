@@ -73,7 +73,8 @@ void MemoryGameWindow::buildControls()
         const int place = (card - 1) % cardsPerColumn;
         const int left = card <= cardsPerColumn ? leftColumn : rightColumn;
         label->setGeometry(Twips::rect(left, firstCardTop + place * cardPitch, cardWidth, cardHeight));
-        label->setAccessibleName(QStringLiteral("Karte %1").arg(card));
+        // The face stays the label's own text for screen readers; the number only describes it.
+        label->setAccessibleDescription(QStringLiteral("Karte %1").arg(card));
         connect(label, &MemoryCard::clicked, this, &MemoryGameWindow::cardClicked);
         m_cards.append(label);
     }
@@ -101,13 +102,7 @@ void MemoryGameWindow::askToQuit()
 {
     if (m_messageOpen)
         return;
-    bool quit = false;
-    {
-        const QScopedValueRollback guard(m_messageOpen, true);
-        quit = askYesNo(m_platform, RewardLook::quitQuestion(), windowTitleText, MessageIcon::Stop,
-                        DefaultButton::First);
-    }
-    if (quit)
+    if (RewardLook::confirmQuit(m_platform, windowTitleText, m_messageOpen))
         leave();
 }
 

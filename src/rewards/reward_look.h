@@ -1,6 +1,9 @@
 #pragma once
 
+#include "shell/platform.h"
+
 #include <QColor>
+#include <QScopedValueRollback>
 #include <QString>
 
 // What the two reward games share: their background and their quit question.
@@ -9,4 +12,12 @@ namespace RewardLook {
 inline const QColor background(192, 192, 255);
 
 inline QString quitQuestion() { return QStringLiteral("  Dieses Spiel jetzt beenden?"); }
+
+// Asks whether to quit the game ("Ja" is the default); `messageOpen` is set
+// while the question is open, so the game ignores everything else meanwhile.
+inline bool confirmQuit(Platform &platform, const QString &title, bool &messageOpen)
+{
+    const QScopedValueRollback guard(messageOpen, true);
+    return askYesNo(platform, quitQuestion(), title, MessageIcon::Stop, DefaultButton::First);
+}
 } // namespace RewardLook
