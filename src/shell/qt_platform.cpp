@@ -1,6 +1,6 @@
 #include "shell/qt_platform.h"
 
-#include "worksheet/qt_sheet_printer.h"
+#include "shell/qt_printer.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -54,7 +54,7 @@ QString QtPlatform::inputText(const QString &prompt, const QString &title, const
 
 bool QtPlatform::hasPrinter()
 {
-    return QtSheetPrinter::hasPrinter();
+    return QtPrinter::hasPrinter();
 }
 
 QString QtPlatform::pdfFileName(const QString &title, const QString &suggestedName)
@@ -69,7 +69,7 @@ QString QtPlatform::pdfFileName(const QString &title, const QString &suggestedNa
 
 PrintOutcome QtPlatform::print(const PrintDocument &document, const QString &pdfFile)
 {
-    return QtSheetPrinter::print(document, pdfFile);
+    return QtPrinter::print(document, pdfFile);
 }
 
 void QtPlatform::setClipboardText(const QString &text)

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "shell/app_shell.h"
-#include "shell/main_menu_window.h"
+#include "app/app_shell.h"
+#include "app/main_menu_window.h"
 #include "support/scripted_platform.h"
 #include "support/scripted_random.h"
 #include "support/single_row_draws.h"

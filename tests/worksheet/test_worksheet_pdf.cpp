@@ -1,6 +1,6 @@
 #include "shell/random_source.h"
 #include "support/scripted_platform.h"
-#include "worksheet/qt_sheet_printer.h"
+#include "shell/qt_printer.h"
 #include "worksheet/worksheet_builder.h"
 #include "worksheet/worksheet_documents.h"
 
@@ -69,7 +69,7 @@ void TestWorksheetPdf::everyWordStandsInItsColumnOnThePage()
 
     const QString file = m_dir.filePath(QString::fromLatin1(QTest::currentDataTag()) + u".pdf"_s);
     const PrintDocument document = printedSheet(side);
-    QCOMPARE(QtSheetPrinter::print(document, file), PrintOutcome::Printed);
+    QCOMPARE(QtPrinter::print(document, file), PrintOutcome::Printed);
 
     QList<PdfLine> expectedLines;
     static const QRegularExpression wordPattern(u"\\S+"_s);
@@ -143,7 +143,7 @@ void TestWorksheetPdf::everyWordStandsInItsColumnOnThePage()
 void TestWorksheetPdf::unwritableFileIsAFailure()
 {
     const QString file = m_dir.filePath(u"no-such-folder/blatt.pdf"_s);
-    QCOMPARE(QtSheetPrinter::print(printedSheet(SheetSide::Tasks), file), PrintOutcome::Failed);
+    QCOMPARE(QtPrinter::print(printedSheet(SheetSide::Tasks), file), PrintOutcome::Failed);
 }
 
 QTEST_MAIN(TestWorksheetPdf)

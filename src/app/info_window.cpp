@@ -1,4 +1,4 @@
-#include "shell/info_window.h"
+#include "app/info_window.h"
 
 #include "shell/clickable_label.h"
 #include "shell/picture_button.h"

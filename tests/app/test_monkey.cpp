@@ -1,8 +1,8 @@
 #include "rewards/catch_game_window.h"
 #include "rewards/memory_game_window.h"
-#include "shell/app_shell.h"
+#include "app/app_shell.h"
 #include "shell/digit_field.h"
-#include "shell/main_menu_window.h"
+#include "app/main_menu_window.h"
 #include "shell/random_source.h"
 #include "trainer_single/single_row_trainer_window.h"
 

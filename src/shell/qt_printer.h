@@ -3,7 +3,7 @@
 #include "shell/platform.h"
 
 // The printer side of the Qt platform.
-namespace QtSheetPrinter {
+namespace QtPrinter {
 bool hasPrinter();
 PrintOutcome print(const PrintDocument &document, const QString &pdfFile);
-} // namespace QtSheetPrinter
+} // namespace QtPrinter

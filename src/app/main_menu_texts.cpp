@@ -1,4 +1,4 @@
-#include "shell/main_menu_texts.h"
+#include "app/main_menu_texts.h"
 
 #include "shell/lenient_number.h"
 

@@ -1,4 +1,4 @@
-#include "worksheet/qt_sheet_printer.h"
+#include "shell/qt_printer.h"
 
 #include <QFont>
 #include <QFontMetricsF>
@@ -26,12 +26,12 @@ QFont printFont(const PrintDocument &document)
 }
 } // namespace
 
-bool QtSheetPrinter::hasPrinter()
+bool QtPrinter::hasPrinter()
 {
     return !QPrinterInfo::availablePrinterNames().isEmpty();
 }
 
-PrintOutcome QtSheetPrinter::print(const PrintDocument &document, const QString &pdfFile)
+PrintOutcome QtPrinter::print(const PrintDocument &document, const QString &pdfFile)
 {
     QPrinter printer(QPrinter::HighResolution);
     if (!pdfFile.isEmpty()) {

@@ -1,7 +1,7 @@
-#include "shell/app_shell.h"
-#include "shell/info_window.h"
-#include "shell/main_menu_texts.h"
-#include "shell/main_menu_window.h"
+#include "app/app_shell.h"
+#include "app/info_window.h"
+#include "app/main_menu_texts.h"
+#include "app/main_menu_window.h"
 
 #include "support/scripted_platform.h"
 #include "support/scripted_random.h"

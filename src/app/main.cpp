@@ -1,4 +1,4 @@
-#include "shell/app_shell.h"
+#include "app/app_shell.h"
 #include "shell/qt_platform.h"
 #include "shell/random_source.h"
 

@@ -1,5 +1,5 @@
-#include "shell/app_shell.h"
-#include "shell/main_menu_window.h"
+#include "app/app_shell.h"
+#include "app/main_menu_window.h"
 #include "shell/random_source.h"
 #include "trainer_single/single_row_trainer_window.h"
 

@@ -1,9 +1,9 @@
-#include "shell/app_shell.h"
+#include "app/app_shell.h"
 
 #include "rewards/catch_game_window.h"
 #include "rewards/memory_game_window.h"
-#include "shell/info_window.h"
-#include "shell/main_menu_window.h"
+#include "app/info_window.h"
+#include "app/main_menu_window.h"
 #include "shell/platform.h"
 #include "shell/twips.h"
 #include "trainer_single/single_row_trainer_window.h"

@@ -1,6 +1,6 @@
-#include "shell/main_menu_window.h"
+#include "app/main_menu_window.h"
 
-#include "shell/main_menu_texts.h"
+#include "app/main_menu_texts.h"
 #include "shell/picture_button.h"
 #include "shell/pictures.h"
 #include "shell/platform.h"
