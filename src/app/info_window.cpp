@@ -55,6 +55,13 @@ InfoWindow::InfoWindow(Platform &platform, PrinterLock &lock)
     lockBox->setFont(WindowSetup::font(9.75, true));
     fitText(lockBox, lockBox->text(), false, 22); // room for the tick box itself
     setColours(lockBox, Qt::white, lightBlue);
+    // A check box fills its background with the button colour unless told otherwise;
+    // its tick box stays black on white.
+    lockBox->setBackgroundRole(QPalette::Window);
+    QPalette tickBox = lockBox->palette();
+    tickBox.setColor(QPalette::Base, Qt::white);
+    tickBox.setColor(QPalette::Text, Qt::black);
+    lockBox->setPalette(tickBox);
     lockBox->setChecked(lock.isSet());
     connect(lockBox, &QCheckBox::toggled, &lock, &PrinterLock::setSet);
     connect(&lock, &PrinterLock::changed, lockBox, &QCheckBox::setChecked);
