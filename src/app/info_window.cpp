@@ -24,6 +24,7 @@ InfoWindow::InfoWindow(Platform &platform, PrinterLock &lock)
     fixedWindow(this, QStringLiteral("ORBLABEL"), QStringLiteral("Programm-Info"), clientWidth,
                 clientHeight);
     setBackground(this, paleBlue);
+    standBesideWorkingWindow(this);
 
     shape(this, QStringLiteral("Figur1"), Twips::rect(120, 120, 3255, 3375), paleBlue, lightBlue);
 
@@ -115,7 +116,7 @@ void InfoWindow::showEvent(QShowEvent *event)
 // Centred across the screen, a quarter of the way down.
 void InfoWindow::placeAndFill()
 {
-    move(Twips::centred(m_platform.screenSize(), frameGeometry().size(), 4));
+    centreOnScreen(this, m_platform.screenSize(), 4);
     m_notice->setText(noticeText());
     m_credit->setText(creditText());
 }

@@ -1,6 +1,7 @@
 #include "shell/qt_platform.h"
 
 #include "shell/qt_printer.h"
+#include "shell/window_setup.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -15,7 +16,7 @@
 MessageAnswer QtPlatform::message(const QString &text, const QString &title, MessageButtons buttons,
                                   MessageIcon icon, DefaultButton defaultButton)
 {
-    QMessageBox box(QApplication::activeWindow());
+    QMessageBox box(askingWindow());
     box.setWindowTitle(title);
     box.setText(displayText(text));
     box.setTextFormat(Qt::PlainText);
@@ -41,7 +42,7 @@ MessageAnswer QtPlatform::message(const QString &text, const QString &title, Mes
 
 QString QtPlatform::inputText(const QString &prompt, const QString &title, const QString &defaultText)
 {
-    QInputDialog dialog(QApplication::activeWindow());
+    QInputDialog dialog(askingWindow());
     dialog.setWindowTitle(title);
     dialog.setLabelText(displayText(prompt));
     dialog.setTextValue(defaultText);
@@ -96,6 +97,22 @@ void QtPlatform::quit()
     for (QWidget *window : QApplication::topLevelWidgets())
         window->hide();
     QCoreApplication::exit(0);
+}
+
+QWidget *QtPlatform::askingWindow()
+{
+    const auto isWorkingWindow = [](const QWidget *window) {
+        return window->windowType() == Qt::Window && !WindowSetup::standsBesideWorkingWindow(window);
+    };
+    QWidget *active = QApplication::activeWindow();
+    if (active && isWorkingWindow(active))
+        return active;
+    const auto windows = QApplication::topLevelWidgets();
+    for (QWidget *window : windows) {
+        if (window->isVisible() && isWorkingWindow(window))
+            return window;
+    }
+    return active;
 }
 
 QString QtPlatform::displayText(const QString &text)

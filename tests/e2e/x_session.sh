@@ -23,12 +23,25 @@ start_x_session() {
     APP_PID=""
     trap stop_x_session EXIT
     for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X${DISPLAY#:}" ] && break; sleep 0.1; done
+    WM_PID=""
+    if [ -n "${WITH_WINDOW_MANAGER:-}" ]; then # frames and title bars, as on a desktop
+        command -v openbox >/dev/null || fail "missing openbox"
+        local ready
+        ready="$(mktemp -u)"
+        # A window mapped while openbox is still starting up is never shown.
+        openbox --startup "touch $ready" >/dev/null 2>&1 &
+        WM_PID=$!
+        for _ in $(seq 100); do [ -e "$ready" ] && break; sleep 0.1; done
+        [ -e "$ready" ] || fail "openbox did not start"
+        rm -f "$ready"
+    fi
     QT_QPA_PLATFORM=xcb "$program" 2>/dev/null &
     APP_PID=$!
 }
 
 stop_x_session() {
     [ -n "${APP_PID:-}" ] && kill "$APP_PID" 2>/dev/null || true
+    [ -n "${WM_PID:-}" ] && kill "$WM_PID" 2>/dev/null || true
     kill "$XVFB_PID" 2>/dev/null || true
     wait 2>/dev/null || true
 }
