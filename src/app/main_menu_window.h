@@ -15,8 +15,6 @@ public:
 
     // Writes the help text into the help box (again).
     void buildHelpText();
-    // Shows the buttons of trainers that exist.
-    void setMultiRowTrainersAvailable(bool available);
 
 signals:
     void singleRowTrainerRequested();
@@ -33,5 +31,4 @@ private:
 
     Platform &m_platform;
     QPlainTextEdit *m_help = nullptr;
-    QList<QWidget *> m_multiRowControls;
 };
