@@ -80,6 +80,8 @@ MainMenuWindow::MainMenuWindow(Platform &platform)
     logo->setAccessibleDescription(QStringLiteral("Rechenheft"));
 
     buildHelpText();
+    // Return or Space pressed by chance opens no window nobody chose.
+    keepStrayKeysOffButtons(this);
 }
 
 void MainMenuWindow::buildHelpText()
@@ -94,6 +96,12 @@ bool MainMenuWindow::event(QEvent *event)
     if (event->type() == QEvent::WindowActivate)
         buildHelpText();
     return QWidget::event(event);
+}
+
+void MainMenuWindow::showEvent(QShowEvent *event)
+{
+    setFocus(Qt::OtherFocusReason);
+    QWidget::showEvent(event);
 }
 
 void MainMenuWindow::confirmExit()

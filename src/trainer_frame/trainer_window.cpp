@@ -36,9 +36,6 @@ TrainerWindow::TrainerWindow(const TrainerFrameSpec &spec, Platform &platform,
 {
     fixedWindow(this, spec.objectName, spec.caption, clientWidth, spec.clientHeight);
     setBackground(this, windowColour);
-    // The window itself holds the keyboard focus, so a stray Space or Return
-    // presses no command; Tab still reaches every button.
-    setFocusPolicy(Qt::StrongFocus);
 
     // The stacking is set once by the order of creation: the task layer lies
     // lowest, the invitations over it, and a shown worksheet over everything.
@@ -80,7 +77,6 @@ void TrainerWindow::addCommands(const QList<Command> &commands)
         button->setObjectName(QString::fromLatin1(command.name));
         button->setGeometry(Twips::rect(command.left, commandTop, commandWidth, commandHeight));
         button->setFont(WindowSetup::font(9.75, true));
-        button->setFocusPolicy(Qt::TabFocus);
         connect(button, &QPushButton::clicked, this, command.action);
     }
 }
@@ -183,6 +179,9 @@ void TrainerWindow::buildHiddenControls()
 void TrainerWindow::attachModel(TrainerModel &model, std::function<bool()> staircase)
 {
     m_model = &model;
+    // The window itself holds the keyboard focus, so a stray Space or Return
+    // presses no command; Tab still reaches every button.
+    keepStrayKeysOffButtons(this);
     m_worksheet->setStaircaseSource(std::move(staircase));
     connect(&model, &TrainerModel::changed, this, &TrainerWindow::mirrorFrame);
     connect(&model, &TrainerModel::leaveRequested, this, &TrainerWindow::leaveRequested);
@@ -233,8 +232,7 @@ void TrainerWindow::processDrops()
 
 void TrainerWindow::showEvent(QShowEvent *event)
 {
-    // No command button holds the focus when the window opens.
-    setFocus(Qt::OtherFocusReason);
+    setFocus(Qt::OtherFocusReason); // no command button holds the focus when the window opens
     QWidget::showEvent(event);
 }
 
