@@ -1,12 +1,13 @@
 #include "app/app_shell.h"
 
-#include "rewards/catch_game_window.h"
-#include "rewards/memory_game_window.h"
 #include "app/info_window.h"
 #include "app/main_menu_window.h"
+#include "rewards/catch_game_window.h"
+#include "rewards/memory_game_window.h"
 #include "shell/platform.h"
 #include "shell/twips.h"
 #include "shell/window_setup.h"
+#include "trainer_multi/multi_row_trainer_window.h"
 #include "trainer_single/single_row_trainer_window.h"
 
 namespace {
@@ -39,6 +40,10 @@ MainMenuWindow *AppShell::mainMenu()
         WindowSetup::centreOnScreen(m_menu.get(), m_platform.screenSize(), 2);
         connect(m_menu.get(), &MainMenuWindow::singleRowTrainerRequested, this,
                 &AppShell::openSingleRowTrainer);
+        connect(m_menu.get(), &MainMenuWindow::twoRowTrainerRequested, this,
+                &AppShell::openTwoRowTrainer);
+        connect(m_menu.get(), &MainMenuWindow::threeRowTrainerRequested, this,
+                &AppShell::openThreeRowTrainer);
         connect(m_menu.get(), &MainMenuWindow::infoRequested, this, &AppShell::openInfoWindow);
     }
     return m_menu.get();
@@ -51,18 +56,40 @@ InfoWindow *AppShell::infoWindow()
     return m_info.get();
 }
 
+void AppShell::connectTrainer(TrainerWindow *trainer)
+{
+    connect(trainer, &TrainerWindow::leaveRequested, this, [this, trainer] { backToMainMenu(trainer); });
+    connect(trainer, &TrainerWindow::catchGameRequested, this, [this, trainer] { startCatchGame(trainer); });
+    connect(trainer, &TrainerWindow::memoryGameRequested, this, [this, trainer] { startMemoryGame(trainer); });
+}
+
 SingleRowTrainerWindow *AppShell::singleRowTrainer()
 {
     if (!m_singleRow) {
         m_singleRow = std::make_unique<SingleRowTrainerWindow>(m_platform, m_random, m_printerLock);
-        connect(m_singleRow.get(), &SingleRowTrainerWindow::leaveRequested, this,
-                &AppShell::backToMainMenu);
-        connect(m_singleRow.get(), &SingleRowTrainerWindow::catchGameRequested, this,
-                &AppShell::startCatchGame);
-        connect(m_singleRow.get(), &SingleRowTrainerWindow::memoryGameRequested, this,
-                &AppShell::startMemoryGame);
+        connectTrainer(m_singleRow.get());
     }
     return m_singleRow.get();
+}
+
+MultiRowTrainerWindow *AppShell::multiRowTrainer(std::unique_ptr<MultiRowTrainerWindow> &window, int rows)
+{
+    if (!window) {
+        const MultiRowDesign &design = rows == 3 ? MultiRowDesign::threeRows() : MultiRowDesign::twoRows();
+        window = std::make_unique<MultiRowTrainerWindow>(design, m_platform, m_random, m_printerLock);
+        connectTrainer(window.get());
+    }
+    return window.get();
+}
+
+MultiRowTrainerWindow *AppShell::twoRowTrainer()
+{
+    return multiRowTrainer(m_twoRow, 2);
+}
+
+MultiRowTrainerWindow *AppShell::threeRowTrainer()
+{
+    return multiRowTrainer(m_threeRow, 3);
 }
 
 CatchGameWindow *AppShell::catchGame()
@@ -83,20 +110,18 @@ MemoryGameWindow *AppShell::memoryGame()
     return m_memory.get();
 }
 
-void AppShell::startCatchGame()
+void AppShell::startCatchGame(TrainerWindow *from)
 {
     CatchGameWindow *game = catchGame();
     game->prepareGame();
-    if (m_singleRow)
-        m_singleRow->hide();
+    from->hide();
     present(game);
 }
 
-void AppShell::startMemoryGame()
+void AppShell::startMemoryGame(TrainerWindow *from)
 {
     MemoryGameWindow *game = memoryGame();
-    if (m_singleRow)
-        m_singleRow->hide();
+    from->hide();
     present(game);
 }
 
@@ -107,12 +132,26 @@ void AppShell::backToSingleRowTrainer()
     trainer->activateForWork();
 }
 
-void AppShell::openSingleRowTrainer()
+void AppShell::openTrainer(TrainerWindow *trainer)
 {
-    SingleRowTrainerWindow *trainer = singleRowTrainer();
     mainMenu()->hide();
     present(trainer);
     trainer->activateForWork();
+}
+
+void AppShell::openSingleRowTrainer()
+{
+    openTrainer(singleRowTrainer());
+}
+
+void AppShell::openTwoRowTrainer()
+{
+    openTrainer(twoRowTrainer());
+}
+
+void AppShell::openThreeRowTrainer()
+{
+    openTrainer(threeRowTrainer());
 }
 
 void AppShell::openInfoWindow()
@@ -120,10 +159,9 @@ void AppShell::openInfoWindow()
     present(infoWindow());
 }
 
-void AppShell::backToMainMenu()
+void AppShell::backToMainMenu(TrainerWindow *trainer)
 {
-    if (m_singleRow)
-        m_singleRow->hide();
+    trainer->hide();
     MainMenuWindow *menu = mainMenu();
     present(menu);
     menu->buildHelpText();

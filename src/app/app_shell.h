@@ -10,7 +10,9 @@ class Platform;
 class RandomSource;
 class MainMenuWindow;
 class InfoWindow;
+class TrainerWindow;
 class SingleRowTrainerWindow;
+class MultiRowTrainerWindow;
 class CatchGameWindow;
 class MemoryGameWindow;
 
@@ -28,6 +30,8 @@ public:
     MainMenuWindow *mainMenu();
     InfoWindow *infoWindow();
     SingleRowTrainerWindow *singleRowTrainer();
+    MultiRowTrainerWindow *twoRowTrainer();
+    MultiRowTrainerWindow *threeRowTrainer();
     CatchGameWindow *catchGame();
     MemoryGameWindow *memoryGame();
     PrinterLock &printerLock() { return m_printerLock; }
@@ -35,16 +39,25 @@ public:
 
     bool hasInfoWindow() const { return bool(m_info); }
     bool hasSingleRowTrainer() const { return bool(m_singleRow); }
+    bool hasTwoRowTrainer() const { return bool(m_twoRow); }
+    bool hasThreeRowTrainer() const { return bool(m_threeRow); }
 
     void openSingleRowTrainer();
+    void openTwoRowTrainer();
+    void openThreeRowTrainer();
     void openInfoWindow();
-    void backToMainMenu();
+    // A trainer's "Ende" or close box: the trainer hides, the menu comes back.
+    void backToMainMenu(TrainerWindow *trainer);
     // A reward hides the trainer that offered it; every game ends in the one-row trainer.
-    void startCatchGame();
-    void startMemoryGame();
+    void startCatchGame(TrainerWindow *from);
+    void startMemoryGame(TrainerWindow *from);
     void backToSingleRowTrainer();
 
 private:
+    void connectTrainer(TrainerWindow *trainer);
+    void openTrainer(TrainerWindow *trainer);
+    MultiRowTrainerWindow *multiRowTrainer(std::unique_ptr<MultiRowTrainerWindow> &window, int rows);
+
     Platform &m_platform;
     RandomSource &m_random;
     PrinterLock m_printerLock;
@@ -52,6 +65,8 @@ private:
     std::unique_ptr<MainMenuWindow> m_menu;
     std::unique_ptr<InfoWindow> m_info;
     std::unique_ptr<SingleRowTrainerWindow> m_singleRow;
+    std::unique_ptr<MultiRowTrainerWindow> m_twoRow;
+    std::unique_ptr<MultiRowTrainerWindow> m_threeRow;
     std::unique_ptr<CatchGameWindow> m_catch;
     std::unique_ptr<MemoryGameWindow> m_memory;
 };

@@ -87,6 +87,8 @@ InfoWindow::InfoWindow(Platform &platform, PrinterLock &lock)
     version->setFont(WindowSetup::font(8.25));
     version->setAlignment(Qt::AlignCenter);
     setColours(version, QColor(0, 0, 128), paleBlue);
+    // A stray Space neither toggles the lock nor closes the window.
+    keepStrayKeysOffButtons(this);
 }
 
 QString InfoWindow::noticeText()
@@ -110,6 +112,7 @@ bool InfoWindow::event(QEvent *event)
 void InfoWindow::showEvent(QShowEvent *event)
 {
     placeAndFill();
+    setFocus(Qt::OtherFocusReason);
     QWidget::showEvent(event);
 }
 

@@ -42,27 +42,22 @@ MainMenuWindow::MainMenuWindow(Platform &platform)
         text->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         text->setFont(WindowSetup::font(8.25, true));
         text->setBuddy(button);
-        return std::pair{button, text};
+        return button;
     };
 
-    auto [exitButton, exitText] = addButton("Bild3", TileSymbol::Cross, QStringLiteral("Beenden"),
-                                            QStringLiteral("Beenden"), 720, 840);
-    auto [singleButton, singleText] =
+    auto *exitButton = addButton("Bild3", TileSymbol::Cross, QStringLiteral("Beenden"),
+                                 QStringLiteral("Beenden"), 720, 840);
+    auto *singleButton =
         addButton("Bild1", TileSymbol::Dot, QStringLiteral("Einreihige Multiplikation"),
                   QStringLiteral("Einreihig"), 2880, 840);
-    auto [infoButton, infoText] = addButton("Bild4", TileSymbol::Info, QStringLiteral("Info"),
-                                            QStringLiteral("Info"), 5040, 840);
-    auto [twoButton, twoText] =
+    auto *infoButton = addButton("Bild4", TileSymbol::Info, QStringLiteral("Info"),
+                                 QStringLiteral("Info"), 5040, 840);
+    auto *twoButton =
         addButton("Bild2", TileSymbol::Dot, QStringLiteral("Zweireihige Multiplikation"),
                   QStringLiteral("Zweireihig"), 3480, 4800);
-    auto [threeButton, threeText] =
+    auto *threeButton =
         addButton("Bild6", TileSymbol::Dot, QStringLiteral("Dreireihige Multiplikation"),
                   QStringLiteral("Dreireihig"), 5040, 4800);
-    Q_UNUSED(exitText);
-    Q_UNUSED(singleText);
-    Q_UNUSED(infoText);
-    m_multiRowControls = {twoButton, twoText, threeButton, threeText};
-    setMultiRowTrainersAvailable(false);
 
     connect(exitButton, &QAbstractButton::clicked, this, &MainMenuWindow::confirmExit);
     connect(singleButton, &QAbstractButton::clicked, this, &MainMenuWindow::singleRowTrainerRequested);
@@ -92,6 +87,8 @@ MainMenuWindow::MainMenuWindow(Platform &platform)
     logo->setAccessibleDescription(QStringLiteral("Rechenheft"));
 
     buildHelpText();
+    // Return or Space pressed by chance opens no window nobody chose.
+    keepStrayKeysOffButtons(this);
 }
 
 void MainMenuWindow::buildHelpText()
@@ -101,17 +98,17 @@ void MainMenuWindow::buildHelpText()
         m_help->setPlainText(shown);
 }
 
-void MainMenuWindow::setMultiRowTrainersAvailable(bool available)
-{
-    for (QWidget *control : m_multiRowControls)
-        control->setVisible(available);
-}
-
 bool MainMenuWindow::event(QEvent *event)
 {
     if (event->type() == QEvent::WindowActivate)
         buildHelpText();
     return QWidget::event(event);
+}
+
+void MainMenuWindow::showEvent(QShowEvent *event)
+{
+    setFocus(Qt::OtherFocusReason);
+    QWidget::showEvent(event);
 }
 
 void MainMenuWindow::confirmExit()

@@ -15,8 +15,6 @@ public:
 
     // Writes the help text into the help box (again).
     void buildHelpText();
-    // Shows the buttons of trainers that exist.
-    void setMultiRowTrainersAvailable(bool available);
 
 signals:
     void singleRowTrainerRequested();
@@ -27,11 +25,11 @@ signals:
 protected:
     bool event(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     void confirmExit();
 
     Platform &m_platform;
     QPlainTextEdit *m_help = nullptr;
-    QList<QWidget *> m_multiRowControls;
 };

@@ -5,6 +5,7 @@
 #include "rewards/triangle_button.h"
 #include "shell/platform.h"
 #include "shell/twips.h"
+#include "shell/window_setup.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -69,6 +70,7 @@ CatchGameWindow::CatchGameWindow(Platform &platform, RandomSource &random, Catch
 
     buildControls();
     clearSurface();
+    WindowSetup::keepStrayKeysOffButtons(this);
 }
 
 void CatchGameWindow::buildControls()
@@ -287,6 +289,7 @@ bool CatchGameWindow::eventFilter(QObject *watched, QEvent *event)
 void CatchGameWindow::showEvent(QShowEvent *event)
 {
     centreOnScreen();
+    setFocus(Qt::OtherFocusReason);
     QWidget::showEvent(event);
 }
 

@@ -6,6 +6,7 @@
 #include "shell/lenient_number.h"
 #include "shell/platform.h"
 #include "shell/twips.h"
+#include "shell/window_setup.h"
 
 #include <QCloseEvent>
 #include <QPushButton>
@@ -49,6 +50,7 @@ MemoryGameWindow::MemoryGameWindow(Platform &platform, RandomSource &random)
 
     buildControls();
     showBoard();
+    WindowSetup::keepStrayKeysOffButtons(this);
 }
 
 void MemoryGameWindow::buildControls()
@@ -150,6 +152,7 @@ void MemoryGameWindow::showEvent(QShowEvent *event)
         move(Twips::centred(m_platform.screenSize(), frameGeometry().size()));
         m_placed = true;
     }
+    setFocus(Qt::OtherFocusReason);
     QWidget::showEvent(event);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAbstractButton>
 #include <QColor>
 #include <QEvent>
 #include <QFont>
@@ -26,6 +27,18 @@ inline void fixedWindow(QWidget *window, const QString &objectName, const QStrin
     window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                            | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     window->setFixedSize(Twips::size(widthTwips, heightTwips));
+}
+
+// Keys pressed by chance press no command: buttons take the keyboard focus
+// only by Tab (never by a click), and the window itself can hold it; each
+// window takes the focus itself whenever it is shown.
+inline void keepStrayKeysOffButtons(QWidget *window)
+{
+    window->setFocusPolicy(Qt::StrongFocus);
+    const auto buttons = window->findChildren<QAbstractButton *>();
+    for (QAbstractButton *button : buttons)
+        if (button->focusPolicy() & Qt::ClickFocus)
+            button->setFocusPolicy(Qt::TabFocus);
 }
 
 inline void setBackground(QWidget *widget, QColor colour)

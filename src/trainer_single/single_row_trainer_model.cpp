@@ -18,11 +18,6 @@ bool isGapField(E element)
     return element >= E::Gap1 && element <= E::GapRuleHundreds;
 }
 
-bool isDigitText(const QString &text)
-{
-    return text.size() == 1 && text.at(0) >= QLatin1Char('0') && text.at(0) <= QLatin1Char('9');
-}
-
 // The three gaps of each pattern: one multiplicand digit, two product digits.
 constexpr int gapPatterns[4][3] = {{1, 13, 15}, {2, 14, 17}, {3, 13, 16}, {4, 14, 16}};
 } // namespace
@@ -61,31 +56,11 @@ bool acceptsDigit(SingleRowElement element)
 }
 
 SingleRowTrainerModel::SingleRowTrainerModel(Platform &platform, RandomSource &random, QObject *parent)
-    : QObject(parent)
-    , m_platform(platform)
-    , m_random(random)
+    : TrainerModel(platform, random, false, parent)
 {
     m_visible.fill(true);
     clearNormalTask();
     clearGapTask();
-}
-
-QString SingleRowTrainerModel::wrongDigitText()
-{
-    return QStringLiteral("Das ist leider falsch, rechne nochmal.") + CR + CR;
-}
-
-QString SingleRowTrainerModel::solvedText()
-{
-    return QStringLiteral("Die Aufgabe wurde richtig gelöst.") + CR + CR;
-}
-
-QString SingleRowTrainerModel::helpText()
-{
-    return QStringLiteral("Schiebe die Ziffern vom unteren Fensterrand") + CR
-        + QStringLiteral("mit der Maus in das gewünschte Lösungsfeld.") + CR
-        + QStringLiteral("Für jede richtige Zahl gibt es einen Punkt und") + CR
-        + QStringLiteral("alle 50 Punkte gibt es ein Belohnungsspiel.") + CR;
 }
 
 void SingleRowTrainerModel::setText(SingleRowElement element, const QString &text)
@@ -131,8 +106,11 @@ void SingleRowTrainerModel::newNormalTask()
     drawTask({E::Digit1, E::Digit2, E::Digit3, E::Digit4, E::Multiplier});
     setVisible(E::ProductTenThousands, m_task.product() > 9999);
 
-    const bool tens = m_kind == kindTens || m_kind == kindHundreds;
-    const bool hundreds = m_kind == kindHundreds;
+    // Laid out as the kind it is checked as, also while the indicator still
+    // names a gap kind after "Ende" in gap mode.
+    const QString kind = normalKind();
+    const bool tens = kind == kindTens || kind == kindHundreds;
+    const bool hundreds = kind == kindHundreds;
     for (E element : {E::MultiplierZero1, E::RuleTens, E::BroughtDownZero1})
         setVisible(element, tens);
     for (E element : {E::MultiplierZero2, E::RuleHundreds, E::BroughtDownZero2})
@@ -181,27 +159,12 @@ void SingleRowTrainerModel::dropDigit(SingleRowElement field, const QString &dig
         || isGapField(field) != m_gapMode)
         return;
 
-    setText(field, digit);
-    emit changed(); // the digit stands in the field while a wrong one is reported
-    if (digit != expectedDigit(field)) {
-        reportWrongDigit();
-        setText(field, QString());
-    } else {
-        m_rewards.addPoint();
-    }
-    emit changed();
-
+    judgeDrop([this, field](const QString &shown) { setText(field, shown); }, digit,
+              expectedDigit(field));
     if (isGapField(field))
         checkGapTask();
     else
         checkNormalTask();
-}
-
-void SingleRowTrainerModel::reportWrongDigit()
-{
-    showInfo(m_platform, wrongDigitText(), QStringLiteral("Fehler"));
-    ++m_errors;
-    emit changed();
 }
 
 void SingleRowTrainerModel::checkNormalTask()
@@ -230,9 +193,7 @@ void SingleRowTrainerModel::checkNormalTask()
 
     if (entered.isEmpty() || lenientNumber(entered) != expectedTotal)
         return;
-    showInfo(m_platform, solvedText(), QStringLiteral("Malaufgabe"));
-    m_rewards.advanceProgress();
-    newNormalTask();
+    finishNormalTask();
 }
 
 void SingleRowTrainerModel::clearGapTask()
@@ -293,17 +254,7 @@ void SingleRowTrainerModel::checkGapTask()
         entered += text(gapElement(n));
     if (entered != m_gapSolution)
         return;
-    showInfo(m_platform, solvedText(), QStringLiteral("Lückenaufgabe"));
-    m_rewards.advanceProgress();
-    newGapTask();
-}
-
-void SingleRowTrainerModel::activate()
-{
-    if (m_gapMode)
-        newGapTask();
-    else
-        newNormalTask();
+    finishGapTask();
 }
 
 void SingleRowTrainerModel::switchKind(const QString &kind, const QString &caption)
@@ -335,28 +286,4 @@ void SingleRowTrainerModel::chooseGaps()
         m_kind = gapPrefix + m_kind;
     m_gapMode = true;
     newGapTask();
-}
-
-void SingleRowTrainerModel::showHelp()
-{
-    showInfo(m_platform, helpText(), QStringLiteral("Hilfe"));
-}
-
-void SingleRowTrainerModel::leave()
-{
-    m_gapMode = false;
-    emit changed();
-    emit leaveRequested();
-}
-
-void SingleRowTrainerModel::takeCatchInvitation()
-{
-    m_rewards.takeCatchInvitation();
-    emit changed();
-}
-
-void SingleRowTrainerModel::takeMemoryInvitation()
-{
-    m_rewards.takeMemoryInvitation();
-    emit changed();
 }

@@ -1,14 +1,10 @@
 #pragma once
 
-#include "rewards/points_and_progress.h"
+#include "trainer_frame/trainer_model.h"
 #include "trainer_single/single_row_task.h"
 
-#include <QObject>
 #include <QString>
 #include <array>
-
-class Platform;
-class RandomSource;
 
 // Every label and line of the one-row trainer whose text or visibility the
 // trainer changes; the window finds each by its object name.
@@ -41,10 +37,10 @@ inline SingleRowElement gapElement(int number) // luecke1 .. luecke17
     return SingleRowElement(int(SingleRowElement::Gap1) + number - 1);
 }
 
-// The one-row trainer: task draws, the drop protocol, completion tests, gap
-// tasks, commands, both counters and the reward bookkeeping. The window only
-// mirrors this state and turns events into calls.
-class SingleRowTrainerModel : public QObject {
+// The one-row trainer: task draws, expected digits, completion tests, gap
+// tasks and the kind commands. The window only mirrors this state and turns
+// events into calls.
+class SingleRowTrainerModel : public TrainerModel {
     Q_OBJECT
 public:
     static inline const QString captionOnes = QStringLiteral("Einreihige Multiplikation mit Einerzahl");
@@ -54,50 +50,32 @@ public:
     SingleRowTrainerModel(Platform &platform, RandomSource &random, QObject *parent = nullptr);
 
     // Task operations.
-    void newNormalTask();
+    void newNormalTask() override;
     void clearNormalTask();
     void checkNormalTask();
-    void newGapTask();
+    void newGapTask() override;
     void clearGapTask();
     void checkGapTask();
-    void reportWrongDigit();
     // A digit tile dropped on a field: checked at once.
     void dropDigit(SingleRowElement field, const QString &digit);
     QString expectedDigit(SingleRowElement field) const;
-
-    // The pupil came to work here (first show, back from the menu or a game):
-    // a fresh task of the current mode.
-    void activate();
 
     // Commands.
     void chooseOnes();     // "mal E"
     void chooseTens();     // "mal Z"
     void chooseHundreds(); // "mal H"
     void chooseGaps();     // "Lücke"
-    void showHelp();       // "Hilfe"
-    void leave();          // "Ende" and the close box
-    void takeCatchInvitation();
-    void takeMemoryInvitation();
 
     // State.
     QString text(SingleRowElement element) const { return m_texts[std::size_t(element)]; }
     bool isVisible(SingleRowElement element) const { return m_visible[std::size_t(element)]; }
     QString caption() const { return m_caption; }
     QString kindIndicator() const { return m_kind; }
-    bool gapMode() const { return m_gapMode; }
     QString gapSolution() const { return m_gapSolution; }
     const SingleRowAnswerKey &answerKey() const { return m_key; }
-    int errors() const { return m_errors; }
-    const PointsAndProgress &rewards() const { return m_rewards; }
+    QStringList keyListA() const override { return m_key.listA; }
+    QStringList keyListB() const override { return m_key.listB; }
     int gapPattern() const { return m_gapPattern; }
-
-    static QString wrongDigitText();
-    static QString solvedText();
-    static QString helpText();
-
-signals:
-    void changed();
-    void leaveRequested();
 
 private:
     void setText(SingleRowElement element, const QString &text);
@@ -106,8 +84,6 @@ private:
     void switchKind(const QString &kind, const QString &caption);
     QString normalKind() const;
 
-    Platform &m_platform;
-    RandomSource &m_random;
     std::array<QString, singleRowElementCount> m_texts;
     std::array<bool, singleRowElementCount> m_visible;
     SingleRowTask m_task;
@@ -115,8 +91,5 @@ private:
     QString m_kind = QStringLiteral("E");
     QString m_caption = captionOnes;
     QString m_gapSolution;
-    bool m_gapMode = false;
-    int m_errors = 0;
     int m_gapPattern = 0;
-    PointsAndProgress m_rewards;
 };

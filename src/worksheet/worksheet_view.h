@@ -28,6 +28,9 @@ public:
     WorksheetView(QWidget *window, SheetKind kind, Platform &platform, RandomSource &random,
                   Hooks hooks);
 
+    // Multi-row trainers: whether the staircase layout is chosen, read at "Blatt".
+    void setStaircaseSource(std::function<bool()> staircase) { m_hooks.staircase = std::move(staircase); }
+
     void build(); // "Blatt"
     void close(); // "Abbruch"
     bool isShown() const;

@@ -294,6 +294,11 @@ void TestSingleRowTrainerModel::normalTaskAfterLeavingGapModeIsSolvable()
     f.random.append(singleRowDraws(1, 2, 3, 4, 3));
     f.model.activate(); // back from the menu: a normal task while the kind still reads "LZ"
     QCOMPARE(f.model.kindIndicator(), QStringLiteral("LZ"));
+    // Laid out as the tens task it is checked as, exactly as after "mal Z".
+    for (E element : {E::MultiplierZero1, E::RuleTens, E::BroughtDownZero1})
+        QVERIFY(f.model.isVisible(element));
+    for (E element : {E::MultiplierZero2, E::RuleHundreds, E::BroughtDownZero2})
+        QVERIFY(!f.model.isVisible(element));
     for (const auto &[field, digit] : QList<std::pair<E, QString>>{
              {E::ProductThousands, "3"}, {E::ProductHundreds, "7"}, {E::ProductTens, "0"}, {E::ProductOnes, "2"}})
         f.model.dropDigit(field, digit);

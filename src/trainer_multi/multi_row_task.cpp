@@ -1,0 +1,52 @@
+#include "trainer_multi/multi_row_task.h"
+
+#include "shell/random_source.h"
+
+int MultiRowTask::multiplicand() const
+{
+    const auto &d = multiplicandDigits;
+    return 1000 * d[0] + 100 * d[1] + 10 * d[2] + d[3];
+}
+
+int MultiRowTask::multiplier() const
+{
+    int value = 0;
+    for (int digit : multiplierDigits)
+        value = 10 * value + digit;
+    return value;
+}
+
+qint64 MultiRowTask::partialProduct(int index) const
+{
+    qint64 value = qint64(multiplicand()) * multiplierDigits.at(index);
+    for (int place = int(multiplierDigits.size()) - 1; place > index; --place)
+        value *= 10;
+    return value;
+}
+
+QList<int> MultiRowTask::taskDigits() const
+{
+    QList<int> digits(multiplicandDigits.begin(), multiplicandDigits.end());
+    digits.append(multiplierDigits);
+    return digits;
+}
+
+QStringList MultiRowTask::keyListA() const
+{
+    QStringList key;
+    for (int i = 0; i < multiplierDigits.size(); ++i)
+        key.append(QString::number(partialProduct(i)));
+    key.append(QString::number(product()));
+    return key;
+}
+
+MultiRowTask MultiRowTask::draw(int multiplierDigitCount, RandomSource &random)
+{
+    MultiRowTask task;
+    task.multiplicandDigits = {random.draw(5, 9), random.draw(0, 9), random.draw(0, 9),
+                               random.draw(1, 4)};
+    task.multiplierDigits.clear();
+    for (int i = 0; i < multiplierDigitCount; ++i)
+        task.multiplierDigits.append(random.draw(2, 9));
+    return task;
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QList>
+#include <QStringList>
+#include <array>
+
+class RandomSource;
+
+// A four-digit number times a two- or three-digit number: one partial product
+// per multiplier digit, each at the place of its digit, and their sum.
+struct MultiRowTask {
+    std::array<int, 4> multiplicandDigits{5, 0, 0, 1}; // thousands 5-9, ones 1-4
+    QList<int> multiplierDigits{2, 2};                 // highest place first, each 2-9
+
+    int multiplicand() const;
+    int multiplier() const;
+    qint64 product() const { return qint64(multiplicand()) * multiplier(); }
+    // The partial product of multiplier digit `index` (0 = highest place), with
+    // the zeros of its place: M · digit · 10^place.
+    qint64 partialProduct(int index) const;
+    // Every digit of the task row in the order it is drawn and written.
+    QList<int> taskDigits() const;
+    // The expected numbers as plain decimal texts: each partial product with
+    // its zeros, then the full product.
+    QStringList keyListA() const;
+
+    // Draws the multiplicand's thousands, hundreds, tens and ones, then the
+    // multiplier digits from the highest place down, one draw each.
+    static MultiRowTask draw(int multiplierDigitCount, RandomSource &random);
+};
