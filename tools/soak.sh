@@ -19,8 +19,8 @@ log="${SOAK_LOG:-$PWD/soak-$seed.log}"
 sample_every=5
 RANDOM=$seed
 
-for tool in Xvfb openbox xdotool wmctrl; do
-    command -v "$tool" >/dev/null || { echo "missing $tool (apt install xvfb openbox xdotool wmctrl)"; exit 2; }
+for tool in Xvfb openbox xdotool wmctrl xwininfo; do
+    command -v "$tool" >/dev/null || { echo "missing $tool (apt install xvfb openbox xdotool wmctrl x11-utils)"; exit 2; }
 done
 [ -x "$program" ] || { echo "no program at $program (build it first)"; exit 2; }
 
@@ -33,8 +33,12 @@ export DISPLAY
 Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp -noreset >/dev/null 2>&1 &
 xvfb=$!
 for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X${DISPLAY#:}" ] && break; sleep 0.1; done
-openbox >/dev/null 2>&1 &
+ready="$(mktemp -u)"
+# A window mapped while openbox is still starting up is never shown: wait for it.
+openbox --startup "touch $ready" >/dev/null 2>&1 &
 wm=$!
+for _ in $(seq 100); do [ -e "$ready" ] && break; sleep 0.1; done
+rm -f "$ready"
 app=""
 cleanup() {
     [ -n "$app" ] && kill "$app" 2>/dev/null
@@ -48,7 +52,7 @@ start_program() {
     QT_QPA_PLATFORM=xcb "$program" 2>>"$log" &
     app=$!
     starts=$((starts + 1))
-    xdotool search --sync --onlyvisible --pid "$app" >/dev/null 2>&1
+    timeout 20 xdotool search --sync --onlyvisible --pid "$app" >/dev/null 2>&1
 }
 
 # Whether the program is gone; a crash is an end by a signal or an error status.
@@ -72,9 +76,17 @@ event() {
     mapfile -t windows < <(xdotool search --onlyvisible --pid "$app" 2>/dev/null)
     [ "${#windows[@]}" -gt 0 ] || return
     window=$(pick "${windows[@]}")
-    name=$(xdotool getwindowname "$window" 2>/dev/null) || return
-    eval "$(xdotool getwindowgeometry --shell "$window" 2>/dev/null)" || return
+    # xwininfo gives the true inside of a framed window (xdotool counts the frame twice).
+    local info
+    info=$(xwininfo -id "$window" 2>/dev/null) || return
+    name=$(sed -n 's/^xwininfo: Window id: [^"]*"\(.*\)"$/\1/p' <<<"$info")
+    X=$(awk '/Absolute upper-left X/ { print $NF }' <<<"$info")
+    Y=$(awk '/Absolute upper-left Y/ { print $NF }' <<<"$info")
+    WIDTH=$(awk '/^ *Width:/ { print $NF }' <<<"$info")
+    HEIGHT=$(awk '/^ *Height:/ { print $NF }' <<<"$info")
+    [ -n "$WIDTH" ] && [ "$WIDTH" -gt 0 ] && [ "$HEIGHT" -gt 0 ] || return
     local roll=$((RANDOM % 100))
+    [ -n "${SOAK_TRACE:-}" ] && echo "$(date +%T.%N) $roll ${name} ${WIDTH}x${HEIGHT}" >>"$SOAK_TRACE"
     if [ "$name" = "Schriftliche Multiplikation" ] && [ "$HEIGHT" -lt 300 ]; then
         # The exit question: the pupil stays ("Nein" is the default).
         xdotool windowactivate --sync "$window" key Escape 2>/dev/null
@@ -119,7 +131,10 @@ while [ "$(date +%s)" -lt "$end" ]; do
             sleep 0.5
             if kill -0 "$app" 2>/dev/null && [ "$(visible_windows)" -eq 0 ]; then
                 empty=$((empty + 1))
-                echo "$(date +%T) no window shown" >>"$log"
+                echo "$(date +%T) no window shown; the program's windows:" >>"$log"
+                for w in $(xdotool search --pid "$app" 2>/dev/null); do
+                    echo "  $(xdotool getwindowname "$w" 2>/dev/null) $(xwininfo -id "$w" 2>/dev/null | grep -o 'Map State: .*')" >>"$log"
+                done
             fi
         fi
         rss=$(awk '/^VmRSS:/ { print $2 }' "/proc/$app/status" 2>/dev/null)
