@@ -12,6 +12,7 @@ packages=(
     qt6-base-dev qt6-translations-l10n libgl-dev
     fonts-liberation fonts-dejavu-core
     xvfb xauth xdotool xclip imagemagick poppler-utils
+    desktop-file-utils appstream dpkg-dev file libxcb-damage0-dev
 )
 
 install_missing() {

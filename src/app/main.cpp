@@ -1,3 +1,4 @@
+#include "app/app_icon.h"
 #include "app/app_shell.h"
 #include "shell/qt_platform.h"
 #include "shell/random_source.h"
@@ -10,6 +11,8 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Rechenheft"));
+    QApplication::setDesktopFileName(QStringLiteral("de.rechenheft.Rechenheft"));
+    QApplication::setWindowIcon(AppIcon::windowIcon());
     // Windows are only hidden while the pupil is elsewhere; the main menu alone ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
 

@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# `cmake --install` into a scratch DESTDIR: the executable, the menu entry, the
+# icon and the AppStream data land in their places and pass both validators.
+set -euo pipefail
+
+build="$1"
+root="$(mktemp -d)"
+trap 'rm -rf "$root"' EXIT
+fail() { echo "FAIL: $*"; exit 1; }
+
+DESTDIR="$root" cmake --install "$build" --prefix /usr >/dev/null
+
+id=de.rechenheft.Rechenheft
+expected="usr/bin/rechenheft
+usr/share/applications/$id.desktop
+usr/share/icons/hicolor/scalable/apps/$id.svg
+usr/share/metainfo/$id.metainfo.xml"
+actual="$(cd "$root" && find . -type f | sed 's#^\./##' | sort)"
+[ "$actual" = "$expected" ] || fail "installed files differ:
+$actual"
+[ -x "$root/usr/bin/rechenheft" ] || fail "the program is not executable"
+
+desktop="$root/usr/share/applications/$id.desktop"
+desktop-file-validate "$desktop" || fail "desktop-file-validate"
+grep -qx 'Exec=rechenheft' "$desktop" || fail "the menu entry does not start rechenheft"
+grep -qx "Icon=$id" "$desktop" || fail "the menu entry names another icon"
+grep -q '^Categories=Education;Math;' "$desktop" || fail "the menu entry is not under Education/Math"
+grep -q '^Comment=.*ü' "$desktop" || fail "the comment is not German"
+
+appstreamcli validate --no-net --explain "$root/usr/share/metainfo/$id.metainfo.xml" \
+    || fail "appstreamcli validate"
+appstreamcli validate-tree --no-net "$root/usr" || fail "appstreamcli validate-tree"
+
+grep -q "<svg xmlns=\"http://www.w3.org/2000/svg\"" "$root/usr/share/icons/hicolor/scalable/apps/$id.svg" \
+    || fail "the icon is not an SVG"
+echo "install tree: $(echo "$expected" | wc -l) files, both validators pass"
