@@ -39,11 +39,14 @@ QPixmap greenTile(TileSymbol symbol, QSize size)
         painter.drawEllipse(c, a * 0.8, a * 0.8);
         break;
     case TileSymbol::Info: {
-        QFont font(QStringLiteral("Serif"));
-        font.setBold(true);
-        font.setPixelSize(int(r.height() * 0.7));
-        painter.setFont(font);
-        painter.drawText(r, Qt::AlignCenter, QStringLiteral("i"));
+        // Drawn, not written: the menu's first frame then needs no serif font.
+        const qreal stem = r.width() * 0.15;
+        painter.setPen(Qt::NoPen);
+        painter.drawEllipse(QPointF(c.x(), r.top() + r.height() * 0.25), stem * 0.7, stem * 0.7);
+        painter.drawRect(QRectF(c.x() - stem / 2, r.top() + r.height() * 0.40, stem, r.height() * 0.36));
+        painter.drawRect(QRectF(c.x() - stem * 1.2, r.top() + r.height() * 0.40, stem * 1.2, stem * 0.5));
+        painter.drawRect(QRectF(c.x() - stem * 1.3, r.top() + r.height() * 0.76 - stem * 0.5,
+                                stem * 2.6, stem * 0.5));
         break;
     }
     }

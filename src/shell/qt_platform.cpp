@@ -1,6 +1,7 @@
 #include "shell/qt_platform.h"
 
 #include "shell/qt_printer.h"
+#include "shell/qt_translation.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -41,6 +42,7 @@ MessageAnswer QtPlatform::message(const QString &text, const QString &title, Mes
 
 QString QtPlatform::inputText(const QString &prompt, const QString &title, const QString &defaultText)
 {
+    QtTranslation::ensureGerman();
     QInputDialog dialog(QApplication::activeWindow());
     dialog.setWindowTitle(title);
     dialog.setLabelText(displayText(prompt));
@@ -59,6 +61,7 @@ bool QtPlatform::hasPrinter()
 
 QString QtPlatform::pdfFileName(const QString &title, const QString &suggestedName)
 {
+    QtTranslation::ensureGerman();
     QString file = QFileDialog::getSaveFileName(QApplication::activeWindow(), title,
                                                 QDir::home().filePath(suggestedName),
                                                 QStringLiteral("PDF-Dateien (*.pdf)"));
