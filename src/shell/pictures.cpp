@@ -1,5 +1,7 @@
 #include "shell/pictures.h"
 
+#include "shell/window_setup.h"
+
 #include <QFont>
 #include <QPainter>
 #include <QPainterPath>
@@ -115,7 +117,7 @@ QPixmap logo(QSize size)
         painter.drawLine(QPointF(x, r.top() + 2), QPointF(x, r.bottom() - 2));
     for (qreal y = r.top() + step; y < r.bottom(); y += step)
         painter.drawLine(QPointF(r.left() + 2, y), QPointF(r.right() - 2, y));
-    QFont font(QStringLiteral("Sans"));
+    QFont font(WindowSetup::windowFontFamily);
     font.setBold(true);
     font.setPixelSize(int(r.height() * 0.32));
     painter.setFont(font);
