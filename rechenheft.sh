@@ -33,6 +33,19 @@ build_program() {
     cmake --build "$build" -j "$(nproc)"
 }
 
+# The same suite on a build with AddressSanitizer and UndefinedBehaviorSanitizer:
+# the first memory error, leak or undefined behaviour fails the test that met it.
+test_sanitized() {
+    local asan="${RECHENHEFT_ASAN_BUILD_DIR:-$here/build-asan}"
+    cmake -S "$here" -B "$asan" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g" \
+        -DRECHENHEFT_SANITIZE=ON >/dev/null
+    cmake --build "$asan" -j "$(nproc)"
+    ASAN_OPTIONS="detect_leaks=1:halt_on_error=1:detect_stack_use_after_return=1" \
+    LSAN_OPTIONS="suppressions=$here/tests/sanitizer/lsan.supp:print_suppressions=0" \
+    UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1" \
+        ctest --test-dir "$asan" --output-on-failure -j 2
+}
+
 case "$mode" in
 run)
     install_missing
@@ -42,8 +55,8 @@ run)
 test)
     install_missing
     build_program
-    cd "$build"
-    ctest --output-on-failure -j 2
+    ctest --test-dir "$build" --output-on-failure -j 2
+    [ "${RECHENHEFT_SANITIZERS:-on}" = off ] || test_sanitized
     ;;
 *)
     echo "usage: $0 [run|test]" >&2

@@ -62,12 +62,17 @@ bool QtPlatform::hasPrinter()
 QString QtPlatform::pdfFileName(const QString &title, const QString &suggestedName)
 {
     QtTranslation::ensureGerman();
-    QString file = QFileDialog::getSaveFileName(QApplication::activeWindow(), title,
-                                                QDir::home().filePath(suggestedName),
-                                                QStringLiteral("PDF-Dateien (*.pdf)"));
-    if (!file.isEmpty() && !file.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
-        file += QStringLiteral(".pdf");
-    return file;
+    QFileDialog dialog(QApplication::activeWindow(), title, QDir::home().filePath(suggestedName),
+                       QStringLiteral("PDF-Dateien (*.pdf)"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    // The dialog itself adds ".pdf" to a bare name, so it asks before replacing
+    // the very file that will be written.
+    dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().constFirst();
 }
 
 PrintOutcome QtPlatform::print(const PrintDocument &document, const QString &pdfFile)

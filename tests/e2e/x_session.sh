@@ -23,14 +23,34 @@ start_x_session() {
     APP_PID=""
     trap stop_x_session EXIT
     for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X${DISPLAY#:}" ] && break; sleep 0.1; done
-    QT_QPA_PLATFORM=xcb "$program" 2>/dev/null &
+    # The program's error output is kept: a sanitizer build reports there.
+    APP_LOG="$ARTIFACTS/$(basename "$0" .sh).stderr"
+    QT_QPA_PLATFORM=xcb "$program" 2>"$APP_LOG" &
     APP_PID=$!
 }
 
+# A sanitizer report whose stack passes through our own sources fails the test;
+# reports that stay inside system libraries are left to the suppression file.
+check_sanitizer_log() {
+    local sources
+    sources="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)/src/"
+    [ -s "${APP_LOG:-}" ] || return 0
+    grep -qE 'ERROR: (Address|Leak)Sanitizer|runtime error:' "$APP_LOG" || return 0
+    if sed -n '/ERROR: \(Address\|Leak\)Sanitizer\|runtime error:/,$p' "$APP_LOG" | grep -qF "$sources"; then
+        echo "FAIL: sanitizer report through our sources (see $APP_LOG):"
+        sed -n '/ERROR: \(Address\|Leak\)Sanitizer\|runtime error:/,+30p' "$APP_LOG"
+        return 1
+    fi
+    echo "note: a sanitizer report inside system libraries only (see $APP_LOG)"
+}
+
 stop_x_session() {
+    local status=$?
     [ -n "${APP_PID:-}" ] && kill "$APP_PID" 2>/dev/null || true
     kill "$XVFB_PID" 2>/dev/null || true
     wait 2>/dev/null || true
+    check_sanitizer_log || status=1
+    exit "$status"
 }
 
 # The first visible window whose title matches, waiting up to the given seconds.

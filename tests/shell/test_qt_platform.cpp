@@ -1,6 +1,9 @@
 #include "shell/qt_platform.h"
 
 #include <QApplication>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QTemporaryDir>
 #include <QInputDialog>
 #include <QLabel>
 #include <QMessageBox>
@@ -17,6 +20,8 @@ private slots:
     void carriageReturnsBecomeLineBreaks();
     void yesNoBoxSpeaksGermanAndDefaultsToNo();
     void inputDialogReturnsEmptyWhenCancelled();
+    void pdfDialogAsksBeforeReplacingTheFileItWrites_data();
+    void pdfDialogAsksBeforeReplacingTheFileItWrites();
 
 private:
     template <typename Dialog, typename Check>
@@ -94,6 +99,42 @@ void TestQtPlatform::inputDialogReturnsEmptyWhenCancelled()
     QCOMPARE(platform.inputText(QStringLiteral("Kennwort eingeben:"), QStringLiteral("Druckersperre aufheben"),
                                 QStringLiteral("Passwort")),
              QStringLiteral("17"));
+}
+
+void TestQtPlatform::pdfDialogAsksBeforeReplacingTheFileItWrites_data()
+{
+    QTest::addColumn<bool>("replace");
+    QTest::newRow("No keeps the file") << false;
+    QTest::newRow("Yes replaces it") << true;
+}
+
+void TestQtPlatform::pdfDialogAsksBeforeReplacingTheFileItWrites()
+{
+    QFETCH(bool, replace);
+    QTemporaryDir dir;
+    QFile existing(dir.filePath(QStringLiteral("blatt.pdf")));
+    QVERIFY(existing.open(QIODevice::WriteOnly));
+    existing.close();
+    QtPlatform platform;
+    bool asked = false;
+    // The name is typed without ".pdf", as a teacher would type it.
+    whenOpen<QFileDialog>([&](QFileDialog *dialog) {
+        QTimer::singleShot(100, dialog, [&, dialog] {
+            auto *question = dialog->findChild<QMessageBox *>();
+            asked = question && question->isVisible();
+            if (question)
+                question->button(replace ? QMessageBox::Yes : QMessageBox::No)->click();
+            if (!replace)
+                QTimer::singleShot(50, dialog, &QDialog::reject);
+        });
+        auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+        QVERIFY(name);
+        name->setText(dir.filePath(QStringLiteral("blatt")));
+        QTest::keyClick(name, Qt::Key_Return);
+    });
+    const QString file = platform.pdfFileName(QStringLiteral("Speichern"), QStringLiteral("Rechenblatt.pdf"));
+    QVERIFY(asked);
+    QCOMPARE(file, replace ? dir.filePath(QStringLiteral("blatt.pdf")) : QString());
 }
 
 QTEST_MAIN(TestQtPlatform)
