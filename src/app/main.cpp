@@ -4,6 +4,7 @@
 #include "app/single_instance.h"
 #include "shell/qt_platform.h"
 #include "shell/random_source.h"
+#include "shell/window_setup.h"
 
 #include <QApplication>
 
@@ -27,6 +28,8 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Rechenheft"));
     QApplication::setDesktopFileName(QStringLiteral("de.rechenheft.Rechenheft"));
     QApplication::setWindowIcon(AppIcon::windowIcon());
+    // Message boxes and dialogs too: the same face on every desktop, whatever its theme.
+    QApplication::setFont(WindowSetup::font(9));
     // Windows are only hidden while the pupil is elsewhere; the main menu alone ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
 
