@@ -35,5 +35,5 @@ done
 ! has "libqt6test6" || fail "the package depends on the test library"
 [ "$(dpkg-deb -f "${deb[0]}" Section)" = education ] || fail "not in section education"
 description="$(dpkg-deb -f "${deb[0]}" Description)"
-grep -q 'Multiplikation üben' <<<"$description" || fail "no German description"
+grep -q 'Grundschule üben' <<<"$description" || fail "no German description"
 echo "package: $(basename "${deb[0]}"), $(echo "$expected" | wc -l) files"
