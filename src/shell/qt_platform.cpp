@@ -1,6 +1,6 @@
 #include "shell/qt_platform.h"
 
-#include "shell/qt_printer.h"
+#include "shell/printer_module.h"
 #include "shell/qt_translation.h"
 
 #include <QApplication>
@@ -56,7 +56,7 @@ QString QtPlatform::inputText(const QString &prompt, const QString &title, const
 
 bool QtPlatform::hasPrinter()
 {
-    return QtPrinter::hasPrinter();
+    return PrinterModule::hasPrinter();
 }
 
 QString QtPlatform::pdfFileName(const QString &title, const QString &suggestedName)
@@ -77,7 +77,7 @@ QString QtPlatform::pdfFileName(const QString &title, const QString &suggestedNa
 
 PrintOutcome QtPlatform::print(const PrintDocument &document, const QString &pdfFile)
 {
-    return QtPrinter::print(document, pdfFile);
+    return PrinterModule::print(document, pdfFile);
 }
 
 void QtPlatform::setClipboardText(const QString &text)

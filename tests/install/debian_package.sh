@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # `cpack -G DEB`: the package holds exactly the installed files, and its
-# library dependencies were read off the binary by dpkg-shlibdeps (versioned,
-# Qt's libraries among them, nothing the tests link).
+# library dependencies were read off the binaries by dpkg-shlibdeps (versioned,
+# Qt's libraries among them, print support for the printing module, nothing
+# the tests link).
 set -euo pipefail
 
 build="$1"
@@ -16,6 +17,7 @@ deb=("$out"/rechenheft_*_amd64.deb)
 
 id=de.rechenheft.Rechenheft
 expected="./usr/bin/rechenheft
+./usr/lib/rechenheft/librechenheft-printing.so
 ./usr/share/applications/$id.desktop
 ./usr/share/icons/hicolor/scalable/apps/$id.svg
 ./usr/share/metainfo/$id.metainfo.xml"
@@ -26,7 +28,7 @@ $files"
 depends="$(dpkg-deb -f "${deb[0]}" Depends)"
 echo "Depends: $depends"
 has() { grep -qE "(^|, )$1( |,|$)" <<<"$depends"; }
-for library in libc6 libstdc\\+\\+6 libqt6core6 libqt6gui6 libqt6widgets6; do
+for library in libc6 libstdc\\+\\+6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6; do
     has "$library \\(>= [0-9][^)]*\\)" || fail "no versioned dependency on $library (not read off the binary?)"
 done
 for runtime in qt6-qpa-plugins fonts-dejavu-core fonts-liberation; do

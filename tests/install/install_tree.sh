@@ -12,6 +12,7 @@ DESTDIR="$root" cmake --install "$build" --prefix /usr >/dev/null
 
 id=de.rechenheft.Rechenheft
 expected="usr/bin/rechenheft
+usr/lib/rechenheft/librechenheft-printing.so
 usr/share/applications/$id.desktop
 usr/share/icons/hicolor/scalable/apps/$id.svg
 usr/share/metainfo/$id.metainfo.xml"
@@ -19,6 +20,13 @@ actual="$(cd "$root" && find . -type f | sed 's#^\./##' | sort)"
 [ "$actual" = "$expected" ] || fail "installed files differ:
 $actual"
 [ -x "$root/usr/bin/rechenheft" ] || fail "the program is not executable"
+# Print support is loaded with the printing module at the first print, not at start;
+# the program finds the module by its path relative to itself.
+! readelf -d "$root/usr/bin/rechenheft" | grep -q 'NEEDED.*PrintSupport' \
+    || fail "the program links Qt's print support at start"
+relative="$(strings -el "$root/usr/bin/rechenheft" | grep -x '/\.\./.*rechenheft' | head -n1)"
+[ -f "$root/usr/bin$relative/librechenheft-printing.so" ] \
+    || fail "the program looks for its printing module in usr/bin$relative"
 
 desktop="$root/usr/share/applications/$id.desktop"
 desktop-file-validate "$desktop" || fail "desktop-file-validate"

@@ -1,0 +1,29 @@
+#include "shell/qt_platform.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest/QTest>
+
+// Printing goes through the printing module, loaded when the program first prints.
+class TestPrinterModule : public QObject {
+    Q_OBJECT
+private slots:
+    void aSheetPrintedToPdfGoesThroughTheModule();
+};
+
+void TestPrinterModule::aSheetPrintedToPdfGoesThroughTheModule()
+{
+    QCoreApplication::addLibraryPath(QStringLiteral(RECHENHEFT_PRINTING_MODULE_DIR));
+    QTemporaryDir folder;
+    const QString file = folder.filePath(QStringLiteral("Rechenblatt.pdf"));
+    QtPlatform platform;
+    const PrintDocument sheet{QStringLiteral("Courier New"), 18, {QStringLiteral("1234*5"), QStringLiteral("")}};
+    QCOMPARE(platform.print(sheet, file), PrintOutcome::Printed);
+    QFile pdf(file);
+    QVERIFY(pdf.open(QIODevice::ReadOnly));
+    QVERIFY(pdf.read(5) == "%PDF-");
+}
+
+QTEST_MAIN(TestPrinterModule)
+#include "test_printer_module.moc"
