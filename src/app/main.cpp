@@ -1,6 +1,8 @@
+#include "app/after_first_frame.h"
 #include "app/app_icon.h"
 #include "app/app_shell.h"
 #include "app/graphical_session.h"
+#include "app/main_menu_window.h"
 #include "app/single_instance.h"
 #include "shell/qt_platform.h"
 #include "shell/random_source.h"
@@ -27,7 +29,6 @@ int main(int argc, char *argv[])
     GraphicalSession::restoreMessages();
     QApplication::setApplicationName(QStringLiteral("Rechenheft"));
     QApplication::setDesktopFileName(QStringLiteral("de.rechenheft.Rechenheft"));
-    QApplication::setWindowIcon(AppIcon::windowIcon());
     // Message boxes and dialogs too: the same face on every desktop, whatever its theme.
     QApplication::setFont(WindowSetup::font(9));
     // Windows are only hidden while the pupil is elsewhere; the main menu alone ends the program.
@@ -40,5 +41,7 @@ int main(int argc, char *argv[])
     QObject::connect(&instance, &SingleInstance::laterStartArrived, &shell, &AppShell::bringToFront);
     instance.watch();
     shell.start();
+    // Title bars can take the icon a moment after the menu's first frame.
+    AfterFirstFrame::run(shell.mainMenu(), [] { QApplication::setWindowIcon(AppIcon::windowIcon()); });
     return QApplication::exec();
 }
