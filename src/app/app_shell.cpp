@@ -6,6 +6,7 @@
 #include "rewards/memory_game_window.h"
 #include "shell/platform.h"
 #include "shell/twips.h"
+#include "shell/window_setup.h"
 #include "trainer_multi/multi_row_trainer_window.h"
 #include "trainer_single/single_row_trainer_window.h"
 
@@ -38,7 +39,7 @@ MainMenuWindow *AppShell::mainMenu()
 {
     if (!m_menu) {
         m_menu = std::make_unique<MainMenuWindow>(m_platform);
-        m_menu->move(Twips::centred(m_platform.screenSize(), m_menu->frameGeometry().size()));
+        WindowSetup::centreOnScreen(m_menu.get(), m_platform.screenSize(), 2);
         connect(m_menu.get(), &MainMenuWindow::singleRowTrainerRequested, this,
                 &AppShell::openSingleRowTrainer);
         connect(m_menu.get(), &MainMenuWindow::twoRowTrainerRequested, this,

@@ -2,6 +2,7 @@
 
 #include "shell/printer_module.h"
 #include "shell/qt_translation.h"
+#include "shell/window_setup.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -16,7 +17,7 @@
 MessageAnswer QtPlatform::message(const QString &text, const QString &title, MessageButtons buttons,
                                   MessageIcon icon, DefaultButton defaultButton)
 {
-    QMessageBox box(QApplication::activeWindow());
+    QMessageBox box(askingWindow());
     box.setWindowTitle(title);
     box.setText(displayText(text));
     box.setTextFormat(Qt::PlainText);
@@ -43,7 +44,7 @@ MessageAnswer QtPlatform::message(const QString &text, const QString &title, Mes
 QString QtPlatform::inputText(const QString &prompt, const QString &title, const QString &defaultText)
 {
     QtTranslation::ensureGerman();
-    QInputDialog dialog(QApplication::activeWindow());
+    QInputDialog dialog(askingWindow());
     dialog.setWindowTitle(title);
     dialog.setLabelText(displayText(prompt));
     dialog.setTextValue(defaultText);
@@ -104,6 +105,22 @@ void QtPlatform::quit()
     for (QWidget *window : QApplication::topLevelWidgets())
         window->hide();
     QCoreApplication::exit(0);
+}
+
+QWidget *QtPlatform::askingWindow()
+{
+    const auto isWorkingWindow = [](const QWidget *window) {
+        return window->windowType() == Qt::Window && !WindowSetup::standsBesideWorkingWindow(window);
+    };
+    QWidget *active = QApplication::activeWindow();
+    if (active && isWorkingWindow(active))
+        return active;
+    const auto windows = QApplication::topLevelWidgets();
+    for (QWidget *window : windows) {
+        if (window->isVisible() && isWorkingWindow(window))
+            return window;
+    }
+    return active;
 }
 
 QString QtPlatform::displayText(const QString &text)

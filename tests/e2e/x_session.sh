@@ -23,6 +23,18 @@ start_x_session() {
     APP_PID=""
     trap stop_x_session EXIT
     for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X${DISPLAY#:}" ] && break; sleep 0.1; done
+    WM_PID=""
+    if [ -n "${WITH_WINDOW_MANAGER:-}" ]; then # frames and title bars, as on a desktop
+        command -v openbox >/dev/null || fail "missing openbox"
+        local ready
+        ready="$(mktemp -u)"
+        # A window mapped while openbox is still starting up is never shown.
+        openbox --startup "touch $ready" >/dev/null 2>&1 &
+        WM_PID=$!
+        for _ in $(seq 100); do [ -e "$ready" ] && break; sleep 0.1; done
+        [ -e "$ready" ] || fail "openbox did not start"
+        rm -f "$ready"
+    fi
     # The program's error output is kept: a sanitizer build reports there.
     APP_LOG="$ARTIFACTS/$(basename "$0" .sh).stderr"
     QT_QPA_PLATFORM=xcb "$program" 2>"$APP_LOG" &
@@ -47,6 +59,7 @@ check_sanitizer_log() {
 stop_x_session() {
     local status=$?
     [ -n "${APP_PID:-}" ] && kill "$APP_PID" 2>/dev/null || true
+    [ -n "${WM_PID:-}" ] && kill "$WM_PID" 2>/dev/null || true
     kill "$XVFB_PID" 2>/dev/null || true
     wait 2>/dev/null || true
     check_sanitizer_log || status=1

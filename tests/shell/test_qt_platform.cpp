@@ -1,4 +1,5 @@
 #include "shell/qt_platform.h"
+#include "shell/window_setup.h"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -20,6 +21,7 @@ private slots:
     void carriageReturnsBecomeLineBreaks();
     void yesNoBoxSpeaksGermanAndDefaultsToNo();
     void inputDialogReturnsEmptyWhenCancelled();
+    void boxStandsOverTheWindowThatAsks();
     void pdfDialogAsksBeforeReplacingTheFileItWrites_data();
     void pdfDialogAsksBeforeReplacingTheFileItWrites();
 
@@ -135,6 +137,34 @@ void TestQtPlatform::pdfDialogAsksBeforeReplacingTheFileItWrites()
     const QString file = platform.pdfFileName(QStringLiteral("Speichern"), QStringLiteral("Rechenblatt.pdf"));
     QVERIFY(asked);
     QCOMPARE(file, replace ? dir.filePath(QStringLiteral("blatt.pdf")) : QString());
+}
+
+// The info window beside the menu was active last; the menu asks.
+void TestQtPlatform::boxStandsOverTheWindowThatAsks()
+{
+    QWidget working;
+    working.setGeometry(100, 100, 400, 300);
+    QWidget beside;
+    WindowSetup::standBesideWorkingWindow(&beside);
+    beside.setGeometry(800, 500, 200, 200);
+    working.show();
+    beside.show();
+    beside.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&beside));
+
+    QtPlatform platform;
+    QWidget *parent = nullptr;
+    QPoint centre;
+    whenOpen<QMessageBox>([&](QMessageBox *box) {
+        parent = box->parentWidget();
+        centre = box->frameGeometry().center();
+        QTest::keyClick(box, Qt::Key_Return);
+    });
+    platform.message(QStringLiteral("Dieses Programm jetzt beenden?\r\r\r"), QStringLiteral("Schriftliche Multiplikation"),
+                     MessageButtons::YesNo, MessageIcon::Stop, DefaultButton::Second);
+    QCOMPARE(parent, &working);
+    QVERIFY2(working.frameGeometry().contains(centre), qPrintable(QStringLiteral("box centred at %1, %2")
+                                                                      .arg(centre.x()).arg(centre.y())));
 }
 
 QTEST_MAIN(TestQtPlatform)
