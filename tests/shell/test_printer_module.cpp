@@ -18,7 +18,10 @@ void TestPrinterModule::aSheetPrintedToPdfGoesThroughTheModule()
     QTemporaryDir folder;
     const QString file = folder.filePath(QStringLiteral("Rechenblatt.pdf"));
     QtPlatform platform;
-    const PrintDocument sheet{QStringLiteral("Courier New"), 18, {QStringLiteral("1234*5"), QStringLiteral("")}};
+    PrintDocument sheet;
+    sheet.fontFamily = QStringLiteral("Courier New");
+    sheet.pointSize = 18;
+    sheet.lines = {QStringLiteral("1234*5"), QStringLiteral("6170")};
     QCOMPARE(platform.print(sheet, file), PrintOutcome::Printed);
     QFile pdf(file);
     QVERIFY(pdf.open(QIODevice::ReadOnly));
