@@ -10,6 +10,8 @@
 #include "trainer_multi/multi_row_trainer_window.h"
 #include "trainer_single/single_row_trainer_window.h"
 
+#include <QApplication>
+
 namespace {
 void present(QWidget *window)
 {
@@ -165,4 +167,19 @@ void AppShell::backToMainMenu(TrainerWindow *trainer)
     MainMenuWindow *menu = mainMenu();
     present(menu);
     menu->buildHelpText();
+}
+
+void AppShell::bringToFront()
+{
+    QWidget *working = mainMenu();
+    const QList<QWidget *> others{m_singleRow.get(), m_twoRow.get(), m_threeRow.get(), m_catch.get(),
+                                  m_memory.get()};
+    for (QWidget *window : others)
+        if (window && window->isVisible())
+            working = window;
+    if (working->isMinimized())
+        working->showNormal();
+    present(working);
+    if (QWidget *box = QApplication::activeModalWidget())
+        present(box);
 }

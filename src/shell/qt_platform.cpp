@@ -1,6 +1,7 @@
 #include "shell/qt_platform.h"
 
-#include "shell/qt_printer.h"
+#include "shell/printer_module.h"
+#include "shell/qt_translation.h"
 #include "shell/window_setup.h"
 
 #include <QApplication>
@@ -42,6 +43,7 @@ MessageAnswer QtPlatform::message(const QString &text, const QString &title, Mes
 
 QString QtPlatform::inputText(const QString &prompt, const QString &title, const QString &defaultText)
 {
+    QtTranslation::ensureGerman();
     QInputDialog dialog(askingWindow());
     dialog.setWindowTitle(title);
     dialog.setLabelText(displayText(prompt));
@@ -55,11 +57,12 @@ QString QtPlatform::inputText(const QString &prompt, const QString &title, const
 
 bool QtPlatform::hasPrinter()
 {
-    return QtPrinter::hasPrinter();
+    return PrinterModule::hasPrinter();
 }
 
 QString QtPlatform::pdfFileName(const QString &title, const QString &suggestedName)
 {
+    QtTranslation::ensureGerman();
     QFileDialog dialog(QApplication::activeWindow(), title, QDir::home().filePath(suggestedName),
                        QStringLiteral("PDF-Dateien (*.pdf)"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
@@ -75,7 +78,7 @@ QString QtPlatform::pdfFileName(const QString &title, const QString &suggestedNa
 
 PrintOutcome QtPlatform::print(const PrintDocument &document, const QString &pdfFile)
 {
-    return QtPrinter::print(document, pdfFile);
+    return PrinterModule::print(document, pdfFile);
 }
 
 void QtPlatform::setClipboardText(const QString &text)

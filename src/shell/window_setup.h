@@ -61,9 +61,13 @@ inline void setColours(QWidget *widget, QColor text, QColor background)
     widget->setAutoFillBackground(true);
 }
 
+// The face of every window: named, not left to the desktop, so all machines
+// show the same letters; installed with fonts-dejavu-core and has ä, ö, ü, ß.
+inline const QString windowFontFamily = QStringLiteral("DejaVu Sans");
+
 inline QFont font(qreal points, bool bold = false, bool italic = false, bool underline = false)
 {
-    QFont f;
+    QFont f(windowFontFamily);
     f.setPointSizeF(points);
     f.setBold(bold);
     f.setItalic(italic);

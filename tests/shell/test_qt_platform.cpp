@@ -16,6 +16,8 @@
 class TestQtPlatform : public QObject {
     Q_OBJECT
 private slots:
+    // First: it needs a program that has not opened a standard dialog yet.
+    void qtTextsTurnGermanWithTheFirstStandardDialog();
     void carriageReturnsBecomeLineBreaks();
     void yesNoBoxSpeaksGermanAndDefaultsToNo();
     void inputDialogReturnsEmptyWhenCancelled();
@@ -38,6 +40,20 @@ private:
         });
     }
 };
+
+void TestQtPlatform::qtTextsTurnGermanWithTheFirstStandardDialog()
+{
+    const auto copy = [] { return QCoreApplication::translate("QLineEdit", "&Copy"); };
+    QCOMPARE(copy(), QStringLiteral("&Copy")); // nothing loaded for the menu
+    QtPlatform platform;
+    QString shownWhileOpen;
+    whenOpen<QInputDialog>([&](QInputDialog *dialog) {
+        shownWhileOpen = copy();
+        dialog->reject();
+    });
+    platform.inputText(QStringLiteral("Kennwort eingeben:"), QStringLiteral("Titel"), QString());
+    QCOMPARE(shownWhileOpen, QStringLiteral("&Kopieren"));
+}
 
 void TestQtPlatform::carriageReturnsBecomeLineBreaks()
 {
