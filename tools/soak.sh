@@ -135,6 +135,10 @@ while [ "$(date +%s)" -lt "$end" ]; do
                 for w in $(xdotool search --pid "$app" 2>/dev/null); do
                     echo "  $(xdotool getwindowname "$w" 2>/dev/null) $(xwininfo -id "$w" 2>/dev/null | grep -o 'Map State: .*')" >>"$log"
                 done
+                # Where the program stands, once: its stacks, if gdb is there.
+                if [ "$empty" -eq 1 ] && command -v gdb >/dev/null; then
+                    gdb -p "$app" -batch -ex "thread apply all bt" >>"$log" 2>&1
+                fi
             fi
         fi
         rss=$(awk '/^VmRSS:/ { print $2 }' "/proc/$app/status" 2>/dev/null)

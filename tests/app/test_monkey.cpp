@@ -15,6 +15,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QListWidget>
 #include <QSet>
 #include <QtTest/QTest>
@@ -43,6 +44,17 @@ struct Tally {
     int wrong = 0;
     int points = 0;
 };
+
+QString residentMemory()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return QStringLiteral("?");
+    for (const QByteArray &line : status.readAll().split('\n'))
+        if (line.startsWith("VmRSS:"))
+            return QString::fromLatin1(line.mid(6).trimmed());
+    return QStringLiteral("?");
+}
 
 QString sevenColumns(qint64 value)
 {
@@ -146,7 +158,9 @@ void TestMonkey::randomInputKeepsEveryWindowAndPointRight()
     AppShell shell(platform, programRandom);
     shell.start();
     // Every question gets a random answer, but the program is never ended.
+    QSet<QString> reached;
     platform.whileMessageOpen = [&](const ScriptedPlatform::Message &message) {
+        reached.insert(message.title);
         if (message.buttons != MessageButtons::YesNo)
             return;
         const bool exit = message.text == MainMenuTexts::exitQuestion();
@@ -181,10 +195,19 @@ void TestMonkey::randomInputKeepsEveryWindowAndPointRight()
 
     const int keys[] = {Qt::Key_Space, Qt::Key_Return, Qt::Key_Escape, Qt::Key_Left, Qt::Key_Right,
                         Qt::Key_Up, Qt::Key_Down, Qt::Key_Tab, Qt::Key_A, Qt::Key_5};
-    QSet<QString> reached;
     QElapsedTimer clock;
     clock.start();
     for (int step = 0; step < steps; ++step) {
+        // The records are read as they come; kept whole they would outgrow a long run.
+        if (!platform.printJobs.isEmpty())
+            reached.insert(QStringLiteral("printed"));
+        if (!platform.clipboardWrites.isEmpty())
+            reached.insert(QStringLiteral("copied"));
+        if (step % 1000 == 0)
+            platform.clearRecords();
+        // The program's memory over a long run: flat once every window exists.
+        if (steps >= 100000 && step % (steps / 10) == 0)
+            qInfo("step %d: resident memory %s", step, qPrintable(residentMemory()));
         const QString where = QStringLiteral("seed %1, step %2 (RECHENHEFT_MONKEY_SEED=%1 reproduces it)")
                                   .arg(seed)
                                   .arg(step);
@@ -267,12 +290,6 @@ void TestMonkey::randomInputKeepsEveryWindowAndPointRight()
     int points = 0;
     for (TrainerWindow *trainer : trainers())
         points += pointsOf(trainer);
-    for (const ScriptedPlatform::Message &message : platform.messages)
-        reached.insert(message.title);
-    if (!platform.printJobs.isEmpty())
-        reached.insert(QStringLiteral("printed"));
-    if (!platform.clipboardWrites.isEmpty())
-        reached.insert(QStringLiteral("copied"));
     QStringList seen = reached.values();
     seen.sort();
     qInfo("seed %llu: %d steps in %lld ms (%.0f steps per second), %d points; reached %s", seed, steps,
