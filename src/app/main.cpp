@@ -5,6 +5,7 @@
 #include "app/main_menu_window.h"
 #include "app/single_instance.h"
 #include "shell/qt_platform.h"
+#include "shell/qt_translation.h"
 #include "shell/random_source.h"
 #include "shell/window_setup.h"
 
@@ -41,7 +42,11 @@ int main(int argc, char *argv[])
     QObject::connect(&instance, &SingleInstance::laterStartArrived, &shell, &AppShell::bringToFront);
     instance.watch();
     shell.start();
-    // Title bars can take the icon a moment after the menu's first frame.
-    AfterFirstFrame::run(shell.mainMenu(), [] { QApplication::setWindowIcon(AppIcon::windowIcon()); });
+    // Title bars can take the icon a moment after the menu's first frame; Qt's German
+    // texts are needed by then too: the help box has a context menu of Qt's own.
+    AfterFirstFrame::run(shell.mainMenu(), [] {
+        QApplication::setWindowIcon(AppIcon::windowIcon());
+        QtTranslation::ensureGerman();
+    });
     return QApplication::exec();
 }

@@ -6,7 +6,8 @@
 #include <QTranslator>
 
 // Qt's own texts (the file dialog, the context menu of a text field) in German.
-// Loaded when the first standard dialog opens, not at start: the menu needs none.
+// Not loaded before the main menu's first frame: right after it (the help box has
+// Qt's context menu), or with the first standard dialog should that come sooner.
 namespace QtTranslation {
 inline void ensureGerman()
 {
