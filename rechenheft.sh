@@ -11,7 +11,7 @@ packages=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev qt6-translations-l10n libgl-dev
     fonts-liberation fonts-dejavu-core
-    xvfb xauth xdotool xclip imagemagick poppler-utils
+    xvfb xauth xdotool xclip imagemagick poppler-utils openbox wmctrl x11-utils
 )
 
 install_missing() {
