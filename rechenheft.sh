@@ -53,9 +53,14 @@ run)
     ;;
 test)
     install_missing
+    SECONDS=0
     build_program
     ctest --test-dir "$build" --output-on-failure -j 2
-    [ "${RECHENHEFT_SANITIZERS:-on}" = off ] || test_sanitized
+    echo "build and suite: $SECONDS s"
+    [ "${RECHENHEFT_SANITIZERS:-on}" = off ] && exit 0
+    SECONDS=0
+    test_sanitized
+    echo "sanitizer build and suite: $SECONDS s"
     ;;
 *)
     echo "usage: $0 [run|test]" >&2
