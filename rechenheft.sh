@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and then starts Rechenheft ("run") or runs
-# the whole test suite headless ("test"). Works on Debian 12, as root or with sudo.
+# Installs what is missing, builds, and then starts Rechenheft ("run"), runs
+# the whole test suite headless ("test") or builds the Debian package
+# ("package"). Works on Debian 12, as root or with sudo.
 set -euo pipefail
 
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
@@ -12,6 +13,7 @@ packages=(
     qt6-base-dev qt6-translations-l10n libgl-dev
     fonts-liberation fonts-dejavu-core
     xvfb xauth xdotool xclip imagemagick poppler-utils openbox wmctrl x11-utils
+    desktop-file-utils appstream dpkg-dev file libxcb-damage0-dev
 )
 
 install_missing() {
@@ -62,8 +64,13 @@ test)
     test_sanitized
     echo "sanitizer build and suite: $SECONDS s"
     ;;
+package)
+    install_missing
+    build_program
+    (cd "$build" && cpack -G DEB)
+    ;;
 *)
-    echo "usage: $0 [run|test]" >&2
+    echo "usage: $0 [run|test|package]" >&2
     exit 2
     ;;
 esac

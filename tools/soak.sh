@@ -49,9 +49,12 @@ export DISPLAY
 Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp -noreset >/dev/null 2>&1 &
 xvfb=$!
 for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X${DISPLAY#:}" ] && break; sleep 0.1; done
-openbox >/dev/null 2>&1 &
+ready="$(mktemp -u)"
+# A window mapped while openbox is still starting up is never shown: wait for it.
+openbox --startup "touch $ready" >/dev/null 2>&1 &
 wm=$!
-for _ in $(seq 50); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break; sleep 0.1; done
+for _ in $(seq 100); do [ -e "$ready" ] && break; sleep 0.1; done
+rm -f "$ready"
 
 app=""
 cleanup() {
@@ -63,6 +66,8 @@ cleanup() {
 trap cleanup EXIT
 
 note() { echo "$(date +%T) $*" >>"$log"; }
+# SOAK_TRACE=FILE: every event, drop and box, for a closer look.
+trace() { [ -z "${SOAK_TRACE:-}" ] || echo "$(date +%T.%N) $*" >>"$SOAK_TRACE"; }
 
 starts=0 crashes=0 ends=0 killed=0 run_start=0
 start_program() {
@@ -170,7 +175,7 @@ answer_box() {
         Malaufgabe | Lückenaufgabe) solved=$((solved + 1)) ;;
         Fehler) wrong=$((wrong + 1)) ;;
         esac
-        [ -z "${SOAK_TRACE:-}" ] || note "box $name"
+        trace "box $name"
         [ -z "$last_drop" ] || drop_checked "$name"
     fi
     local roll=$((RANDOM % 100))
@@ -209,7 +214,7 @@ drag_tile() {
         ty=${point#*,}
     fi
     last_drop="$title|$tx,$ty|$digit"
-    [ -z "${SOAK_TRACE:-}" ] || note "drop $last_drop open ${#open[@]} of ${#known[@]} filled ${filled[$title]:-}"
+    trace "drop $last_drop, open fields ${#open[@]} of ${#known[@]}"
     local x0=$((X + 64 + 40 * digit + 16)) y0=$((Y + 332))
     xdotool mousemove "$x0" "$y0" mousedown 1 mousemove $(((x0 + X + tx) / 2)) $(((y0 + Y + ty) / 2)) \
         sleep 0.03 mousemove $((X + tx)) $((Y + ty)) sleep 0.03 mouseup 1 sleep 0.2
@@ -237,7 +242,10 @@ event() {
         sleep 0.5
         if kill -0 "$app" 2>/dev/null && [ -z "$(xdotool search --onlyvisible --pid "$app" 2>/dev/null)" ]; then
             empty=$((empty + 1))
-            note "no window shown"
+            note "no window shown; the program's windows:"
+            for w in $(xdotool search --pid "$app" 2>/dev/null); do
+                echo "  $(xdotool getwindowname "$w" 2>/dev/null) $(xwininfo -id "$w" 2>/dev/null | grep -o 'Map State: .*')" >>"$log"
+            done
         fi
         return
     fi
@@ -262,7 +270,7 @@ event() {
     local name
     name=$(xdotool getwindowname "$w" 2>/dev/null) || return
     geometry "$w" || return
-    [ -z "${SOAK_TRACE:-}" ] || note "event in $name $X $Y $W $H"
+    trace "event in $name ${W}x$H at $X,$Y"
     local roll=$((RANDOM % 200))
     if [ "$roll" -lt 1 ] && [ "$name" != "Schriftliche Multiplikation" ]; then
         wmctrl -i -c "$w" # the menu's close box would end the program: left to "Beenden"

@@ -6,8 +6,11 @@
 #include "rewards/memory_game_window.h"
 #include "shell/platform.h"
 #include "shell/twips.h"
+#include "shell/window_setup.h"
 #include "trainer_multi/multi_row_trainer_window.h"
 #include "trainer_single/single_row_trainer_window.h"
+
+#include <QApplication>
 
 namespace {
 void present(QWidget *window)
@@ -36,7 +39,7 @@ MainMenuWindow *AppShell::mainMenu()
 {
     if (!m_menu) {
         m_menu = std::make_unique<MainMenuWindow>(m_platform);
-        m_menu->move(Twips::centred(m_platform.screenSize(), m_menu->frameGeometry().size()));
+        WindowSetup::centreOnScreen(m_menu.get(), m_platform.screenSize(), 2);
         connect(m_menu.get(), &MainMenuWindow::singleRowTrainerRequested, this,
                 &AppShell::openSingleRowTrainer);
         connect(m_menu.get(), &MainMenuWindow::twoRowTrainerRequested, this,
@@ -164,4 +167,19 @@ void AppShell::backToMainMenu(TrainerWindow *trainer)
     MainMenuWindow *menu = mainMenu();
     present(menu);
     menu->buildHelpText();
+}
+
+void AppShell::bringToFront()
+{
+    QWidget *working = mainMenu();
+    const QList<QWidget *> others{m_singleRow.get(), m_twoRow.get(), m_threeRow.get(), m_catch.get(),
+                                  m_memory.get()};
+    for (QWidget *window : others)
+        if (window && window->isVisible())
+            working = window;
+    if (working->isMinimized())
+        working->showNormal();
+    present(working);
+    if (QWidget *box = QApplication::activeModalWidget())
+        present(box);
 }

@@ -69,4 +69,9 @@ private:
     std::unique_ptr<MultiRowTrainerWindow> m_threeRow;
     std::unique_ptr<CatchGameWindow> m_catch;
     std::unique_ptr<MemoryGameWindow> m_memory;
+
+public:
+    // A second start of the program: the pupil's working window, and a message
+    // box open over it, come to the front.
+    void bringToFront();
 };

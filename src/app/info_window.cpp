@@ -24,6 +24,7 @@ InfoWindow::InfoWindow(Platform &platform, PrinterLock &lock)
     fixedWindow(this, QStringLiteral("ORBLABEL"), QStringLiteral("Programm-Info"), clientWidth,
                 clientHeight);
     setBackground(this, paleBlue);
+    standBesideWorkingWindow(this);
 
     shape(this, QStringLiteral("Figur1"), Twips::rect(120, 120, 3255, 3375), paleBlue, lightBlue);
 
@@ -55,6 +56,13 @@ InfoWindow::InfoWindow(Platform &platform, PrinterLock &lock)
     lockBox->setFont(WindowSetup::font(9.75, true));
     fitText(lockBox, lockBox->text(), false, 22); // room for the tick box itself
     setColours(lockBox, Qt::white, lightBlue);
+    // A check box fills its background with the button colour unless told otherwise;
+    // its tick box stays black on white.
+    lockBox->setBackgroundRole(QPalette::Window);
+    QPalette tickBox = lockBox->palette();
+    tickBox.setColor(QPalette::Base, Qt::white);
+    tickBox.setColor(QPalette::Text, Qt::black);
+    lockBox->setPalette(tickBox);
     lockBox->setChecked(lock.isSet());
     connect(lockBox, &QCheckBox::toggled, &lock, &PrinterLock::setSet);
     connect(&lock, &PrinterLock::changed, lockBox, &QCheckBox::setChecked);
@@ -111,7 +119,7 @@ void InfoWindow::showEvent(QShowEvent *event)
 // Centred across the screen, a quarter of the way down.
 void InfoWindow::placeAndFill()
 {
-    move(Twips::centred(m_platform.screenSize(), frameGeometry().size(), 4));
+    centreOnScreen(this, m_platform.screenSize(), 4);
     m_notice->setText(noticeText());
     m_credit->setText(creditText());
 }

@@ -1,28 +1,47 @@
+#include "app/after_first_frame.h"
+#include "app/app_icon.h"
 #include "app/app_shell.h"
+#include "app/graphical_session.h"
+#include "app/main_menu_window.h"
+#include "app/single_instance.h"
 #include "shell/qt_platform.h"
 #include "shell/random_source.h"
+#include "shell/window_setup.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QTranslator>
+
+#include <cstdio>
 
 int main(int argc, char *argv[])
 {
+    if (GraphicalSession::obviouslyMissing()) {
+        std::fprintf(stderr, "%s\n", qUtf8Printable(GraphicalSession::missingMessage()));
+        return GraphicalSession::failureStatus;
+    }
+    // A second start (a double click too many) brings the running program to
+    // the front and ends before it opens a window of its own.
+    SingleInstance instance;
+    if (instance.start() == SingleInstance::Start::HandedOver)
+        return 0;
+
+    GraphicalSession::endGentlyIfUnreachable();
     QApplication app(argc, argv);
+    GraphicalSession::restoreMessages();
     QApplication::setApplicationName(QStringLiteral("Rechenheft"));
+    QApplication::setDesktopFileName(QStringLiteral("de.rechenheft.Rechenheft"));
+    // Message boxes and dialogs too: the same face on every desktop, whatever its theme.
+    QApplication::setFont(WindowSetup::font(9));
     // Windows are only hidden while the pupil is elsewhere; the main menu alone ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
-
-    // Standard dialogs (the file dialog among them) speak German.
-    QTranslator qtTranslator;
-    if (qtTranslator.load(QLocale(QLocale::German), QStringLiteral("qtbase"), QStringLiteral("_"),
-                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtTranslator);
 
     QtPlatform platform;
     MixingRandomSource random;
     random.reseed(platform.secondsSinceMidnight());
     AppShell shell(platform, random);
+    QObject::connect(&instance, &SingleInstance::laterStartArrived, &shell, &AppShell::bringToFront);
+    instance.watch();
     shell.start();
+    // Title bars can take the icon a moment after the menu's first frame.
+    AfterFirstFrame::run(shell.mainMenu(), [] { QApplication::setWindowIcon(AppIcon::windowIcon()); });
     return QApplication::exec();
 }

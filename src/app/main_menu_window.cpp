@@ -7,9 +7,11 @@
 #include "shell/qt_platform.h"
 #include "shell/window_setup.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 
 using namespace WindowSetup;
 using Pictures::TileSymbol;
@@ -69,6 +71,11 @@ MainMenuWindow::MainMenuWindow(Platform &platform)
     m_help->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_help->setFont(WindowSetup::font(9.75, true));
     setColours(m_help, Qt::white, Qt::black);
+    // The text's colours would leave the scroll bar with white arrows on light buttons.
+    QScrollBar *helpScrollBar = m_help->verticalScrollBar();
+    QPalette standard = QApplication::palette(helpScrollBar);
+    standard.setResolveMask(~QPalette::ResolveMask(0));
+    helpScrollBar->setPalette(standard);
     m_help->setAccessibleName(QStringLiteral("Hilfe"));
     // The pupil may scroll and select; any edit is replaced by the full text.
     m_help->setReadOnly(true);

@@ -257,7 +257,7 @@ void CatchGameWindow::clearSurface()
 
 void CatchGameWindow::centreOnScreen()
 {
-    move(Twips::centred(m_platform.screenSize(), frameGeometry().size()));
+    WindowSetup::centreOnScreen(this, m_platform.screenSize(), 2);
 }
 
 bool CatchGameWindow::handleKey(int key)

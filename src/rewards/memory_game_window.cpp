@@ -149,7 +149,7 @@ void MemoryGameWindow::showEvent(QShowEvent *event)
 {
     // Placed once; afterwards the window comes back wherever the pupil left it.
     if (!m_placed) {
-        move(Twips::centred(m_platform.screenSize(), frameGeometry().size()));
+        WindowSetup::centreOnScreen(this, m_platform.screenSize(), 2);
         m_placed = true;
     }
     setFocus(Qt::OtherFocusReason);

@@ -4,6 +4,7 @@
 
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QPainter>
 
 DigitField::DigitField(QWidget *parent)
     : QLabel(parent)
@@ -12,19 +13,26 @@ DigitField::DigitField(QWidget *parent)
     setAlignment(Qt::AlignCenter);
 }
 
+QColor DigitField::highlightColour()
+{
+    return QColor(255, 140, 0);
+}
+
 void DigitField::dragEnterEvent(QDragEnterEvent *event)
 {
-    if (DigitDrag::digitOf(event->mimeData()).isEmpty()) {
+    // A hidden field takes nothing, even if a drag event reaches it.
+    if (!isVisible() || DigitDrag::digitOf(event->mimeData()).isEmpty()) {
         event->ignore();
         return;
     }
     event->setDropAction(Qt::CopyAction);
     event->accept();
+    setHighlighted(true);
 }
 
 void DigitField::dragMoveEvent(QDragMoveEvent *event)
 {
-    if (DigitDrag::digitOf(event->mimeData()).isEmpty()) {
+    if (!isVisible() || DigitDrag::digitOf(event->mimeData()).isEmpty()) {
         event->ignore();
         return;
     }
@@ -32,14 +40,49 @@ void DigitField::dragMoveEvent(QDragMoveEvent *event)
     event->accept();
 }
 
+void DigitField::dragLeaveEvent(QDragLeaveEvent *event)
+{
+    setHighlighted(false);
+    QLabel::dragLeaveEvent(event);
+}
+
 void DigitField::dropEvent(QDropEvent *event)
 {
+    // The highlight goes before the drop is checked: a wrong digit opens a
+    // message box, and the field must not stay lit behind it.
+    setHighlighted(false);
     const QString digit = DigitDrag::digitOf(event->mimeData());
-    if (digit.isEmpty()) {
+    if (!isVisible() || digit.isEmpty()) {
         event->ignore();
         return;
     }
     event->setDropAction(Qt::CopyAction);
     event->accept();
     emit digitDropped(digit);
+}
+
+void DigitField::hideEvent(QHideEvent *event)
+{
+    setHighlighted(false);
+    QLabel::hideEvent(event);
+}
+
+void DigitField::paintEvent(QPaintEvent *event)
+{
+    QLabel::paintEvent(event);
+    if (!m_highlighted)
+        return;
+    QPainter painter(this);
+    const int inset = highlightWidth / 2;
+    painter.setPen(QPen(highlightColour(), highlightWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(rect().adjusted(inset, inset, -inset - 1, -inset - 1));
+}
+
+void DigitField::setHighlighted(bool on)
+{
+    if (m_highlighted == on)
+        return;
+    m_highlighted = on;
+    update();
 }

@@ -8,6 +8,10 @@
 #include <QMouseEvent>
 #include <QPixmap>
 
+namespace {
+constexpr int dragImageOffset = 8; // pixels right of and below the pointer
+} // namespace
+
 DigitTile::DigitTile(int digit, QWidget *parent)
     : QPushButton(QString::number(digit), parent)
 {
@@ -39,9 +43,11 @@ void DigitTile::mouseMoveEvent(QMouseEvent *event)
     mime->setData(DigitDrag::mimeType, text().toLatin1());
     auto *drag = new QDrag(this);
     drag->setMimeData(mime);
-    const QPixmap image = grab();
+    // The tile travels a little smaller and beside the pointer, below and to
+    // the right, so the field under the pointer stays in sight with its frame.
+    const QPixmap image = grab().scaled(size() * 3 / 4, Qt::KeepAspectRatio, Qt::SmoothTransformation);
     drag->setPixmap(image);
-    drag->setHotSpot(m_pressPosition);
+    drag->setHotSpot(QPoint(-dragImageOffset, -dragImageOffset));
     drag->exec(Qt::CopyAction);
     setDown(false);
 }

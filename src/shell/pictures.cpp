@@ -1,5 +1,7 @@
 #include "shell/pictures.h"
 
+#include "shell/window_setup.h"
+
 #include <QFont>
 #include <QPainter>
 #include <QPainterPath>
@@ -39,11 +41,14 @@ QPixmap greenTile(TileSymbol symbol, QSize size)
         painter.drawEllipse(c, a * 0.8, a * 0.8);
         break;
     case TileSymbol::Info: {
-        QFont font(QStringLiteral("Serif"));
-        font.setBold(true);
-        font.setPixelSize(int(r.height() * 0.7));
-        painter.setFont(font);
-        painter.drawText(r, Qt::AlignCenter, QStringLiteral("i"));
+        // Drawn, not written: the menu's first frame then needs no serif font.
+        const qreal stem = r.width() * 0.15;
+        painter.setPen(Qt::NoPen);
+        painter.drawEllipse(QPointF(c.x(), r.top() + r.height() * 0.25), stem * 0.7, stem * 0.7);
+        painter.drawRect(QRectF(c.x() - stem / 2, r.top() + r.height() * 0.40, stem, r.height() * 0.36));
+        painter.drawRect(QRectF(c.x() - stem * 1.2, r.top() + r.height() * 0.40, stem * 1.2, stem * 0.5));
+        painter.drawRect(QRectF(c.x() - stem * 1.3, r.top() + r.height() * 0.76 - stem * 0.5,
+                                stem * 2.6, stem * 0.5));
         break;
     }
     }
@@ -112,7 +117,7 @@ QPixmap logo(QSize size)
         painter.drawLine(QPointF(x, r.top() + 2), QPointF(x, r.bottom() - 2));
     for (qreal y = r.top() + step; y < r.bottom(); y += step)
         painter.drawLine(QPointF(r.left() + 2, y), QPointF(r.right() - 2, y));
-    QFont font(QStringLiteral("Sans"));
+    QFont font(WindowSetup::windowFontFamily);
     font.setBold(true);
     font.setPixelSize(int(r.height() * 0.32));
     painter.setFont(font);

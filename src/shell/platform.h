@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QSize>
 #include <QString>
 #include <QStringList>
@@ -11,11 +12,20 @@ enum class MessageIcon { None, Question, Stop };
 enum class DefaultButton { First, Second };
 enum class MessageAnswer { Ok, Yes, No };
 
-// A document for the printer: one font, lines running down the page.
+// Lines first to first + count - 1 of a document, which stand together on one page.
+struct LineRun {
+    int first = 0;
+    int count = 0;
+};
+
+// A document for the printer: one font, lines running down the page. A new
+// page is begun only for a line with something on it, and early enough that
+// each of the runs kept together stays on one page.
 struct PrintDocument {
     QString fontFamily;
     int pointSize = 0;
     QStringList lines;
+    QList<LineRun> keptTogether;
 };
 
 enum class PrintOutcome { Printed, Failed };

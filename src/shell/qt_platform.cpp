@@ -1,6 +1,8 @@
 #include "shell/qt_platform.h"
 
-#include "shell/qt_printer.h"
+#include "shell/printer_module.h"
+#include "shell/qt_translation.h"
+#include "shell/window_setup.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -15,7 +17,7 @@
 MessageAnswer QtPlatform::message(const QString &text, const QString &title, MessageButtons buttons,
                                   MessageIcon icon, DefaultButton defaultButton)
 {
-    QMessageBox box(QApplication::activeWindow());
+    QMessageBox box(askingWindow());
     box.setWindowTitle(title);
     box.setText(displayText(text));
     box.setTextFormat(Qt::PlainText);
@@ -41,7 +43,8 @@ MessageAnswer QtPlatform::message(const QString &text, const QString &title, Mes
 
 QString QtPlatform::inputText(const QString &prompt, const QString &title, const QString &defaultText)
 {
-    QInputDialog dialog(QApplication::activeWindow());
+    QtTranslation::ensureGerman();
+    QInputDialog dialog(askingWindow());
     dialog.setWindowTitle(title);
     dialog.setLabelText(displayText(prompt));
     dialog.setTextValue(defaultText);
@@ -54,11 +57,12 @@ QString QtPlatform::inputText(const QString &prompt, const QString &title, const
 
 bool QtPlatform::hasPrinter()
 {
-    return QtPrinter::hasPrinter();
+    return PrinterModule::hasPrinter();
 }
 
 QString QtPlatform::pdfFileName(const QString &title, const QString &suggestedName)
 {
+    QtTranslation::ensureGerman();
     QFileDialog dialog(QApplication::activeWindow(), title, QDir::home().filePath(suggestedName),
                        QStringLiteral("PDF-Dateien (*.pdf)"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
@@ -74,7 +78,7 @@ QString QtPlatform::pdfFileName(const QString &title, const QString &suggestedNa
 
 PrintOutcome QtPlatform::print(const PrintDocument &document, const QString &pdfFile)
 {
-    return QtPrinter::print(document, pdfFile);
+    return PrinterModule::print(document, pdfFile);
 }
 
 void QtPlatform::setClipboardText(const QString &text)
@@ -101,6 +105,22 @@ void QtPlatform::quit()
     for (QWidget *window : QApplication::topLevelWidgets())
         window->hide();
     QCoreApplication::exit(0);
+}
+
+QWidget *QtPlatform::askingWindow()
+{
+    const auto isWorkingWindow = [](const QWidget *window) {
+        return window->windowType() == Qt::Window && !WindowSetup::standsBesideWorkingWindow(window);
+    };
+    QWidget *active = QApplication::activeWindow();
+    if (active && isWorkingWindow(active))
+        return active;
+    const auto windows = QApplication::topLevelWidgets();
+    for (QWidget *window : windows) {
+        if (window->isVisible() && isWorkingWindow(window))
+            return window;
+    }
+    return active;
 }
 
 QString QtPlatform::displayText(const QString &text)

@@ -2,6 +2,8 @@
 
 #include "shell/platform.h"
 
+class QWidget;
+
 // The platform on a real desktop: Qt's message boxes with German buttons,
 // the input dialog, the printer, the clipboard and the clock.
 class QtPlatform final : public Platform {
@@ -20,4 +22,8 @@ public:
 
     // Message texts break lines with carriage returns; a Qt label breaks them with line feeds.
     static QString displayText(const QString &text);
+
+    // The window a dialog stands over: the pupil's working window, which is the
+    // one that asks, even when a window beside it was the last one active.
+    static QWidget *askingWindow();
 };

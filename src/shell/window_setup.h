@@ -2,13 +2,16 @@
 
 #include <QAbstractButton>
 #include <QColor>
+#include <QEvent>
 #include <QFont>
 #include <QFontMetrics>
 #include <QFrame>
 #include <QLabel>
+#include <QObject>
 #include <QPalette>
 #include <QString>
 #include <QWidget>
+#include <QWindow>
 
 #include "shell/twips.h"
 
@@ -58,9 +61,13 @@ inline void setColours(QWidget *widget, QColor text, QColor background)
     widget->setAutoFillBackground(true);
 }
 
+// The face of every window: named, not left to the desktop, so all machines
+// show the same letters; installed with fonts-dejavu-core and has ä, ö, ü, ß.
+inline const QString windowFontFamily = QStringLiteral("DejaVu Sans");
+
 inline QFont font(qreal points, bool bold = false, bool italic = false, bool underline = false)
 {
-    QFont f;
+    QFont f(windowFontFamily);
     f.setPointSizeF(points);
     f.setBold(bold);
     f.setItalic(italic);
@@ -122,6 +129,101 @@ inline QFrame *horizontalLine(QWidget *parent, const QString &objectName, int x1
                  QRect(Twips::toPixels(x1Twips), Twips::toPixels(yTwips) - widthPixels / 2,
                        Twips::toPixels(x2Twips) - Twips::toPixels(x1Twips), widthPixels),
                  colour);
+}
+
+namespace detail {
+// Keeps the corner of a window where it centres the window with its frame:
+// whenever the frame turns out other than the one the window was centred
+// with (a window manager frames a window only after it is first shown, and
+// may say so without moving it), the window is centred again. A window the
+// pupil moves stays where it is put.
+class FrameCentring final : public QObject {
+public:
+    explicit FrameCentring(QWidget *window)
+        : QObject(window)
+        , m_window(window)
+    {
+        window->installEventFilter(this);
+    }
+
+    void centre(QSize screen, int verticalDivisor)
+    {
+        m_screen = screen;
+        m_verticalDivisor = verticalDivisor;
+        m_frame = framedSize();
+        const QPoint corner = Twips::centred(m_screen, m_frame, m_verticalDivisor);
+        // A widget's move counts the frame it knew at its last move, perhaps
+        // none yet: a shown window is placed by its inside, from the frame
+        // the window system knows now.
+        if (const QWindow *handle = m_window->windowHandle()) {
+            const QMargins frame = handle->frameMargins();
+            m_window->setGeometry(QRect(corner + QPoint(frame.left(), frame.top()), m_window->size()));
+        } else {
+            m_window->move(corner);
+        }
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        switch (event->type()) {
+        case QEvent::Show:
+        case QEvent::Move:
+        case QEvent::Resize:
+        case QEvent::WindowActivate:
+        case QEvent::Paint:
+            if (watched == m_window && framedSize() != m_frame)
+                centre(m_screen, m_verticalDivisor);
+            break;
+        default:
+            break;
+        }
+        return false;
+    }
+
+private:
+    // Asked of the window system each time: the widget's own frame geometry
+    // is only brought up to date when the window moves.
+    QSize framedSize() const
+    {
+        if (const QWindow *handle = m_window->windowHandle())
+            return m_window->size().grownBy(handle->frameMargins());
+        return m_window->frameGeometry().size();
+    }
+
+    QWidget *m_window;
+    QSize m_screen;
+    int m_verticalDivisor = 2;
+    QSize m_frame;
+};
+} // namespace detail
+
+// Places a window centred across the screen with its frame (title bar and
+// borders) counted, its top edge 1/verticalDivisor down the free height.
+// Before the window manager has framed the window, it is centred by what is
+// known and centred again as soon as the frame is known.
+inline void centreOnScreen(QWidget *window, QSize screen, int verticalDivisor)
+{
+    detail::FrameCentring *centring = nullptr;
+    for (QObject *child : window->children()) {
+        if ((centring = dynamic_cast<detail::FrameCentring *>(child)))
+            break;
+    }
+    if (!centring)
+        centring = new detail::FrameCentring(window);
+    centring->centre(screen, verticalDivisor);
+}
+
+// The info window stands beside the pupil's working window (the menu, a
+// trainer or a game) and asks nothing: message boxes are never put over it.
+inline const char *const besideWorkingWindow = "besideWorkingWindow";
+inline void standBesideWorkingWindow(QWidget *window)
+{
+    window->setProperty(besideWorkingWindow, true);
+}
+inline bool standsBesideWorkingWindow(const QWidget *window)
+{
+    return window->property(besideWorkingWindow).toBool();
 }
 
 } // namespace WindowSetup

@@ -207,7 +207,7 @@ void TrainerWindow::mirrorFrame()
 
 void TrainerWindow::activateForWork()
 {
-    move(Twips::centred(m_platform.screenSize(), frameGeometry().size()));
+    WindowSetup::centreOnScreen(this, m_platform.screenSize(), 2);
     if (m_model)
         m_model->activate();
 }

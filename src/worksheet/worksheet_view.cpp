@@ -22,6 +22,7 @@ constexpr int listHeight = 4590;
 constexpr int buttonTop = 120;
 constexpr int buttonHeight = 495;
 constexpr qreal listPointSize = 9.75;
+constexpr qreal smallestListPointSize = 6;
 const QColor listText(255, 255, 0);
 const QColor listBackground(128, 128, 255);
 
@@ -53,6 +54,8 @@ WorksheetView::WorksheetView(QWidget *window, SheetKind kind, Platform &platform
 
     m_list->setObjectName(listName);
     m_list->setFont(listFont());
+    // A sheet has more rows than the list has room for, so the scroll bar always stands there.
+    m_list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     QPalette palette = m_list->palette();
     palette.setColor(QPalette::Base, listBackground);
     palette.setColor(QPalette::Text, listText);
@@ -109,6 +112,7 @@ void WorksheetView::build()
     m_list->clear();
     m_list->addItems(WorksheetBuilder::buildWorksheet(m_kind, staircase, m_random, m_platform));
     placeAt(shownLeft);
+    fitRows();
     m_list->show();
     m_list->raise();
     m_panel->show();
@@ -121,6 +125,20 @@ void WorksheetView::close()
     m_panel->hide();
     m_list->hide();
     m_list->clear();
+}
+
+// The rows run up to 52 characters, wider than the list in the face installed
+// here: the font shrinks in half points until every row, trailing blanks
+// included, shows without scrolling sideways.
+void WorksheetView::fitRows()
+{
+    QFont font = listFont();
+    m_list->setFont(font);
+    const int room = m_list->maximumViewportSize().width();
+    while (font.pointSizeF() > smallestListPointSize && m_list->sizeHintForColumn(0) > room) {
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+        m_list->setFont(font);
+    }
 }
 
 bool WorksheetView::isShown() const

@@ -49,6 +49,7 @@ signals:
 private:
     QPushButton *addButton(const QString &name, const QString &caption, int left, int width);
     void placeAt(int leftTwips);
+    void fitRows();
 
     SheetKind m_kind;
     Platform &m_platform;

@@ -8,8 +8,27 @@
 
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QImage>
 #include <QLabel>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QtTest/QTest>
+
+namespace {
+// How many pixels of the image lie within a few steps of the colour in every channel.
+int pixelsNear(const QImage &image, QColor colour)
+{
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor pixel = image.pixelColor(x, y);
+            count += qAbs(pixel.red() - colour.red()) <= 8 && qAbs(pixel.green() - colour.green()) <= 8
+                && qAbs(pixel.blue() - colour.blue()) <= 8;
+        }
+    }
+    return count;
+}
+} // namespace
 
 class TestInfoWindow : public QObject {
     Q_OBJECT
@@ -21,6 +40,7 @@ private slots:
     void threeWaysToCloseOnlyHide_data();
     void threeWaysToCloseOnlyHide();
     void untickedLockSurvivesClosingAndReopening();
+    void lockCaptionIsWhiteBoldOnLightBlue();
 
 private:
     void openInfo()
@@ -113,6 +133,24 @@ void TestInfoWindow::untickedLockSurvivesClosingAndReopening()
     openInfo();
     QVERIFY(!box->isChecked());
     QVERIFY(!m_shell->printerLock().isSet());
+}
+
+void TestInfoWindow::lockCaptionIsWhiteBoldOnLightBlue()
+{
+    openInfo();
+    auto *box = m_shell->infoWindow()->findChild<QCheckBox *>(QStringLiteral("Kontroll1"));
+    QVERIFY(box->font().bold());
+    QStyleOptionButton option;
+    option.initFrom(box);
+    option.text = box->text();
+    const QRect caption = box->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, box);
+    const QImage shown = box->grab().toImage().copy(caption);
+    const int all = shown.width() * shown.height();
+    const int lightBlue = pixelsNear(shown, QColor(128, 128, 255));
+    const int white = pixelsNear(shown, Qt::white);
+    // The light blue stands behind the whole caption; white strokes of text stand out on it.
+    QVERIFY2(lightBlue > all / 2, qPrintable(QStringLiteral("%1 of %2 pixels light blue").arg(lightBlue).arg(all)));
+    QVERIFY2(white > all / 20, qPrintable(QStringLiteral("%1 of %2 pixels white").arg(white).arg(all)));
 }
 
 QTEST_MAIN(TestInfoWindow)

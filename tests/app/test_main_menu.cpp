@@ -8,8 +8,27 @@
 #include "support/shell_fixture.h"
 
 #include <QAbstractButton>
+#include <QImage>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QtTest/QTest>
+
+namespace {
+// The darkest and the lightest grey level within a part of an image.
+std::pair<int, int> greyRange(const QImage &image, const QRect &part)
+{
+    int darkest = 255;
+    int lightest = 0;
+    for (int y = part.top(); y <= part.bottom(); ++y) {
+        for (int x = part.left(); x <= part.right(); ++x) {
+            const int grey = qGray(image.pixel(x, y));
+            darkest = qMin(darkest, grey);
+            lightest = qMax(lightest, grey);
+        }
+    }
+    return {darkest, lightest};
+}
+} // namespace
 
 class TestMainMenu : public QObject {
     Q_OBJECT
@@ -19,6 +38,7 @@ private slots:
     void startCreatesOnlyTheCentredMenu();
     void helpTextIsExactWithCarriageReturnLineFeeds();
     void typingIntoTheHelpLeavesItUnchanged();
+    void helpIsWhiteOnBlackWithReadableScrollArrows();
     void imageButtonsAreNamedForScreenReaders_data();
     void imageButtonsAreNamedForScreenReaders();
     void exitQuestion_data();
@@ -60,8 +80,10 @@ void TestMainMenu::startCreatesOnlyTheCentredMenu()
     QCOMPARE(menu->windowTitle(), QStringLiteral("Schriftliche Multiplikation"));
     QCOMPARE(menu->size(), QSize(6300 / 15, 6705 / 15));
     QCOMPARE(menu->minimumSize(), menu->maximumSize());
-    // Centred when it is made, before the window manager adds its frame.
-    QCOMPARE(menu->pos(), QPoint((1280 - menu->width()) / 2, (1024 - menu->height()) / 2));
+    // Centred with its frame, which is known only once the window is shown.
+    const QRect frame = menu->frameGeometry();
+    QVERIFY(frame.size() != menu->size());
+    QCOMPARE(frame.topLeft(), QPoint((1280 - frame.width()) / 2, (1024 - frame.height()) / 2));
     QVERIFY(!m_shell->hasSingleRowTrainer());
     QVERIFY(!m_shell->hasInfoWindow());
     QCOMPARE(m_random->drawn(), 0);
@@ -96,6 +118,27 @@ void TestMainMenu::typingIntoTheHelpLeavesItUnchanged()
     // Even a change made behind the pupil's back is replaced by the full text.
     help->setPlainText(QStringLiteral("kaputt"));
     QCOMPARE(help->toPlainText(), before);
+}
+
+void TestMainMenu::helpIsWhiteOnBlackWithReadableScrollArrows()
+{
+    auto *help = m_shell->mainMenu()->findChild<QPlainTextEdit *>(QStringLiteral("Text1"));
+    QVERIFY(QTest::qWaitForWindowExposed(m_shell->mainMenu()));
+    const QImage text = help->viewport()->grab().toImage();
+    const int textLightest = greyRange(text, text.rect()).second;
+    QCOMPARE(text.pixelColor(1, text.height() - 2), QColor(Qt::black));
+    QCOMPARE(textLightest, 255); // white letters
+
+    // Each arrow button of the scroll bar shows its arrow clearly against the button.
+    QScrollBar *bar = help->verticalScrollBar();
+    QVERIFY(bar->isVisible());
+    const QImage shown = bar->grab().toImage();
+    const int side = shown.width();
+    for (const QRect &button : {QRect(0, 0, side, side), QRect(0, shown.height() - side, side, side)}) {
+        const auto [darkest, lightest] = greyRange(shown, button.adjusted(3, 3, -3, -3));
+        QVERIFY2(lightest - darkest >= 96,
+                 qPrintable(QStringLiteral("arrow grey %1 on button grey %2").arg(darkest).arg(lightest)));
+    }
 }
 
 void TestMainMenu::imageButtonsAreNamedForScreenReaders_data()

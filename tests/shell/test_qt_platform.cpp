@@ -1,4 +1,5 @@
 #include "shell/qt_platform.h"
+#include "shell/window_setup.h"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -16,9 +17,12 @@
 class TestQtPlatform : public QObject {
     Q_OBJECT
 private slots:
+    // First: it needs a program that has not opened a standard dialog yet.
+    void qtTextsTurnGermanWithTheFirstStandardDialog();
     void carriageReturnsBecomeLineBreaks();
     void yesNoBoxSpeaksGermanAndDefaultsToNo();
     void inputDialogReturnsEmptyWhenCancelled();
+    void boxStandsOverTheWindowThatAsks();
     void pdfDialogAsksBeforeReplacingTheFileItWrites_data();
     void pdfDialogAsksBeforeReplacingTheFileItWrites();
 
@@ -37,6 +41,20 @@ private:
         });
     }
 };
+
+void TestQtPlatform::qtTextsTurnGermanWithTheFirstStandardDialog()
+{
+    const auto copy = [] { return QCoreApplication::translate("QLineEdit", "&Copy"); };
+    QCOMPARE(copy(), QStringLiteral("&Copy")); // nothing loaded for the menu
+    QtPlatform platform;
+    QString shownWhileOpen;
+    whenOpen<QInputDialog>([&](QInputDialog *dialog) {
+        shownWhileOpen = copy();
+        dialog->reject();
+    });
+    platform.inputText(QStringLiteral("Kennwort eingeben:"), QStringLiteral("Titel"), QString());
+    QCOMPARE(shownWhileOpen, QStringLiteral("&Kopieren"));
+}
 
 void TestQtPlatform::carriageReturnsBecomeLineBreaks()
 {
@@ -137,6 +155,34 @@ void TestQtPlatform::pdfDialogAsksBeforeReplacingTheFileItWrites()
     QVERIFY(asked);
     QCOMPARE(stayedOpen, !replace);
     QCOMPARE(file, replace ? home.filePath(QStringLiteral("blatt.pdf")) : QString());
+}
+
+// The info window beside the menu was active last; the menu asks.
+void TestQtPlatform::boxStandsOverTheWindowThatAsks()
+{
+    QWidget working;
+    working.setGeometry(100, 100, 400, 300);
+    QWidget beside;
+    WindowSetup::standBesideWorkingWindow(&beside);
+    beside.setGeometry(800, 500, 200, 200);
+    working.show();
+    beside.show();
+    beside.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&beside));
+
+    QtPlatform platform;
+    QWidget *parent = nullptr;
+    QPoint centre;
+    whenOpen<QMessageBox>([&](QMessageBox *box) {
+        parent = box->parentWidget();
+        centre = box->frameGeometry().center();
+        QTest::keyClick(box, Qt::Key_Return);
+    });
+    platform.message(QStringLiteral("Dieses Programm jetzt beenden?\r\r\r"), QStringLiteral("Schriftliche Multiplikation"),
+                     MessageButtons::YesNo, MessageIcon::Stop, DefaultButton::Second);
+    QCOMPARE(parent, &working);
+    QVERIFY2(working.frameGeometry().contains(centre), qPrintable(QStringLiteral("box centred at %1, %2")
+                                                                      .arg(centre.x()).arg(centre.y())));
 }
 
 QTEST_MAIN(TestQtPlatform)

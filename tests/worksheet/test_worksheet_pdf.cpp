@@ -16,12 +16,26 @@ using namespace Qt::StringLiterals;
 namespace {
 
 struct PdfWord {
-    QRectF box; // for an expected word: left = its column in the line
+    QRectF box;
     QString text;
 };
 
-// The words of one printed line, left to right.
-using PdfLine = QList<PdfWord>;
+// One printed line: its page and its words, left to right.
+struct PdfLine {
+    int page = 0;
+    QList<PdfWord> words;
+};
+
+struct ExpectedWord {
+    int column = 0;
+    QString text;
+};
+
+// A line of the document with something on it: its index and its words.
+struct ExpectedLine {
+    int index = 0;
+    QList<ExpectedWord> words;
+};
 
 } // namespace
 
@@ -30,19 +44,15 @@ class TestWorksheetPdf : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase();
-    void everyWordStandsInItsColumnOnThePage_data();
-    void everyWordStandsInItsColumnOnThePage();
+    void sheetIsPrintedPageByPageWithoutWaste_data();
+    void sheetIsPrintedPageByPageWithoutWaste();
     void unwritableFileIsAFailure();
 
 private:
-    PrintDocument printedSheet(SheetSide side)
-    {
-        return WorksheetDocuments::sheetDocument(SheetKind::SingleRow, side, m_rows);
-    }
+    QList<PdfLine> readBack(const QString &file, QSizeF &page, int &pageCount);
 
     QString m_pdftotext;
     QTemporaryDir m_dir;
-    QStringList m_rows;
 };
 
 void TestWorksheetPdf::initTestCase()
@@ -51,99 +61,155 @@ void TestWorksheetPdf::initTestCase()
     if (m_pdftotext.isEmpty())
         QFAIL("pdftotext was not found: install poppler-utils (the project's install script does).");
     QVERIFY(m_dir.isValid());
-    ScriptedPlatform clock;
-    MixingRandomSource random(5);
-    m_rows = WorksheetBuilder::buildWorksheet(SheetKind::SingleRow, false, random, clock);
 }
 
-void TestWorksheetPdf::everyWordStandsInItsColumnOnThePage_data()
+// The printed lines of a PDF, top to bottom and page by page.
+QList<PdfLine> TestWorksheetPdf::readBack(const QString &file, QSizeF &page, int &pageCount)
 {
-    QTest::addColumn<SheetSide>("side");
-    QTest::newRow("task sheet") << SheetSide::Tasks;
-    QTest::newRow("solution sheet") << SheetSide::Solutions;
-}
-
-void TestWorksheetPdf::everyWordStandsInItsColumnOnThePage()
-{
-    QFETCH(SheetSide, side);
-
-    const QString file = m_dir.filePath(QString::fromLatin1(QTest::currentDataTag()) + u".pdf"_s);
-    const PrintDocument document = printedSheet(side);
-    QCOMPARE(QtPrinter::print(document, file), PrintOutcome::Printed);
-
-    QList<PdfLine> expectedLines;
-    static const QRegularExpression wordPattern(u"\\S+"_s);
-    for (const QString &line : document.lines) {
-        PdfLine words;
-        for (const auto &match : wordPattern.globalMatch(line))
-            words.append({QRectF(match.capturedStart(), 0, 0, 0), match.captured()});
-        if (!words.isEmpty())
-            expectedLines.append(words);
-    }
-
     QProcess pdftotext;
     pdftotext.start(m_pdftotext, {u"-bbox"_s, file, u"-"_s});
-    QVERIFY(pdftotext.waitForFinished(30000) && pdftotext.exitCode() == 0);
+    if (!pdftotext.waitForFinished(30000) || pdftotext.exitCode() != 0)
+        return {};
     static const QRegularExpression pageTag(uR"re(<page width="([\d.]+)" height="([\d.]+)">)re"_s);
     static const QRegularExpression wordTag(
         uR"re(<word xMin="([\d.-]+)" yMin="([\d.-]+)" xMax="([\d.-]+)" yMax="([\d.-]+)">([^<]*)</word>)re"_s);
-    QList<PdfLine> pages; // the words of each page
-    QSizeF page;
+    QList<QList<PdfWord>> pages;
     for (const QString &tag : QString::fromUtf8(pdftotext.readAllStandardOutput()).split(u'\n')) {
         if (const auto match = pageTag.match(tag); match.hasMatch()) {
             page = QSizeF(match.captured(1).toDouble(), match.captured(2).toDouble());
-            QVERIFY2(qAbs(page.width() - 595) < 1.0, "A4 portrait");
-            pages.append(PdfLine());
-        } else if (const auto match = wordTag.match(tag); match.hasMatch()) {
-            const PdfWord word{QRectF(QPointF(match.captured(1).toDouble(), match.captured(2).toDouble()),
-                                      QPointF(match.captured(3).toDouble(), match.captured(4).toDouble())),
-                               match.captured(5)};
-            QVERIFY2(QRectF(QPointF(), page).contains(word.box), qPrintable(word.text));
-            pages.last().append(word);
+            pages.append(QList<PdfWord>());
+        } else if (const auto match = wordTag.match(tag); match.hasMatch() && !pages.isEmpty()) {
+            pages.last().append({QRectF(QPointF(match.captured(1).toDouble(), match.captured(2).toDouble()),
+                                        QPointF(match.captured(3).toDouble(), match.captured(4).toDouble())),
+                                 match.captured(5)});
         }
     }
-    QList<PdfLine> printedLines;
-    qreal rightmost = 0;
-    for (PdfLine &words : pages) {
+    QList<PdfLine> lines;
+    for (int p = 0; p < pages.size(); ++p) {
+        QList<PdfWord> &words = pages[p];
         std::sort(words.begin(), words.end(), [](const PdfWord &a, const PdfWord &b) {
-            return qFuzzyCompare(a.box.top(), b.box.top()) ? a.box.left() < b.box.left() : a.box.top() < b.box.top();
+            return qFuzzyCompare(a.box.top(), b.box.top()) ? a.box.left() < b.box.left()
+                                                            : a.box.top() < b.box.top();
         });
         for (const PdfWord &word : std::as_const(words)) {
-            rightmost = qMax(rightmost, word.box.right());
-            if (printedLines.isEmpty() || !qFuzzyCompare(printedLines.last().last().box.top(), word.box.top()))
-                printedLines.append(PdfLine());
-            printedLines.last().append(word);
+            if (lines.isEmpty() || lines.last().page != p
+                || !qFuzzyCompare(lines.last().words.last().box.top(), word.box.top()))
+                lines.append(PdfLine{p, {}});
+            lines.last().words.append(word);
         }
     }
-    // 41 lines of 18 pt do not fit one A4 page: the sheet goes on on a second one.
-    QVERIFY(pages.size() >= 2);
-    QCOMPARE(printedLines.size(), expectedLines.size());
+    pageCount = int(pages.size());
+    return lines;
+}
 
-    const PdfWord &first = printedLines.first().first();
+void TestWorksheetPdf::sheetIsPrintedPageByPageWithoutWaste_data()
+{
+    QTest::addColumn<SheetKind>("kind");
+    QTest::addColumn<SheetSide>("side");
+    QTest::newRow("one-row task sheet") << SheetKind::SingleRow << SheetSide::Tasks;
+    QTest::newRow("one-row solution sheet") << SheetKind::SingleRow << SheetSide::Solutions;
+    QTest::newRow("two-row task sheet") << SheetKind::TwoRow << SheetSide::Tasks;
+    QTest::newRow("two-row solution sheet") << SheetKind::TwoRow << SheetSide::Solutions;
+    QTest::newRow("three-row task sheet") << SheetKind::ThreeRow << SheetSide::Tasks;
+    QTest::newRow("three-row solution sheet") << SheetKind::ThreeRow << SheetSide::Solutions;
+}
+
+// Every word stands in its column; no page is empty; a task row, its dashes and
+// its answers stand on one page; and a page is begun only when that block
+// would not have fitted on the page before.
+void TestWorksheetPdf::sheetIsPrintedPageByPageWithoutWaste()
+{
+    QFETCH(SheetKind, kind);
+    QFETCH(SheetSide, side);
+
+    ScriptedPlatform clock;
+    MixingRandomSource random(5);
+    const QStringList rows = WorksheetBuilder::buildWorksheet(kind, false, random, clock);
+    const PrintDocument document = WorksheetDocuments::sheetDocument(kind, side, rows);
+    const QString file = m_dir.filePath(QString::fromLatin1(QTest::currentDataTag()) + u".pdf"_s);
+    QCOMPARE(QtPrinter::print(document, file), PrintOutcome::Printed);
+
+    QList<ExpectedLine> expected;
+    static const QRegularExpression wordPattern(u"\\S+"_s);
+    for (int index = 0; index < document.lines.size(); ++index) {
+        ExpectedLine line{index, {}};
+        for (const auto &match : wordPattern.globalMatch(document.lines.at(index)))
+            line.words.append({int(match.capturedStart()), match.captured()});
+        if (!line.words.isEmpty())
+            expected.append(line);
+    }
+    // A block: lines with something on them, one under the other; a blank line ends it.
+    const auto blockEnd = [&](int e) {
+        while (e + 1 < expected.size() && expected.at(e + 1).index == expected.at(e).index + 1)
+            ++e;
+        return e;
+    };
+
+    QSizeF page;
+    int pageCount = 0;
+    const QList<PdfLine> printed = readBack(file, page, pageCount);
+    QVERIFY2(qAbs(page.width() - 595) < 1.0, "A4 portrait");
+    QCOMPARE(printed.size(), expected.size());
+    // Pages follow one another without a gap, from the first to the last: none is empty.
+    QCOMPARE(printed.first().page, 0);
+    QCOMPARE(printed.last().page + 1, pageCount);
+
+    const PdfWord &first = printed.first().words.first();
     const qreal left = first.box.left();
     const qreal pitch = first.box.width() / first.text.size();
     QVERIFY2(qAbs(pitch - 18 * 0.6) < 0.2, qPrintable(QString::number(pitch))); // 18 pt fixed pitch
-    for (int line = 0; line < expectedLines.size(); ++line) {
-        const PdfLine &printed = printedLines.at(line);
-        const PdfLine &expected = expectedLines.at(line);
-        QCOMPARE(printed.size(), expected.size());
-        for (int w = 0; w < expected.size(); ++w) {
-            QCOMPARE(printed.at(w).text, expected.at(w).text);
-            const qreal column = (printed.at(w).box.left() - left) / pitch;
-            QVERIFY2(qAbs(column - expected.at(w).box.left()) < 0.1,
-                     qPrintable(QStringLiteral("line %1 word %2 at column %3")
-                                    .arg(line).arg(expected.at(w).text).arg(column)));
+    const qreal lineHeight = first.box.height();
+    // Lines of one page lie a line spacing apart; the first line of the document would stand at the top.
+    const qreal spacing = (printed.at(1).words.first().box.top() - first.box.top())
+        / (expected.at(1).index - expected.at(0).index);
+    const qreal pageTop = first.box.top() - expected.first().index * spacing;
+    QVERIFY(spacing > lineHeight - 0.1); // lines do not overlap
+    for (int line = 0; line < expected.size(); ++line) {
+        const PdfLine &shown = printed.at(line);
+        const ExpectedLine &wanted = expected.at(line);
+        QCOMPARE(shown.words.size(), wanted.words.size());
+        for (int w = 0; w < wanted.words.size(); ++w) {
+            const PdfWord &word = shown.words.at(w);
+            QCOMPARE(word.text, wanted.words.at(w).text);
+            const qreal column = (word.box.left() - left) / pitch;
+            QVERIFY2(qAbs(column - wanted.words.at(w).column) < 0.1,
+                     qPrintable(u"line %1 word %2 at column %3"_s.arg(wanted.index).arg(word.text).arg(column)));
+            // Inside margins as wide as the left one all round.
+            const QRectF inside(QPointF(left, left), QPointF(page.width() - left, page.height() - left));
+            QVERIFY2(inside.adjusted(-0.1, -0.1, 0.1, 0.1).contains(word.box),
+                     qPrintable(word.text));
+        }
+        if (line > 0 && shown.page == printed.at(line - 1).page) {
+            QVERIFY2(qAbs(shown.words.first().box.top() - printed.at(line - 1).words.first().box.top()
+                          - (wanted.index - expected.at(line - 1).index) * spacing)
+                         < 0.5,
+                     qPrintable(u"line %1 out of step"_s.arg(wanted.index)));
+        }
+        if (line > 0 && shown.page != printed.at(line - 1).page) {
+            const QString where = u"page %1 begins at line %2"_s.arg(shown.page + 1).arg(wanted.index);
+            QCOMPARE(shown.page, printed.at(line - 1).page + 1);
+            QVERIFY2(blockEnd(line - 1) == line - 1, qPrintable(where + u", inside a block"_s));
+            // No blank line is carried over to the top of the new page.
+            QVERIFY2(qAbs(shown.words.first().box.top() - pageTop) < 0.5, qPrintable(where));
+            // On the page before, the block would have run past the bottom margin.
+            const PdfLine &before = printed.at(line - 1);
+            const int block = blockEnd(line);
+            const qreal bottomThere = before.words.first().box.top()
+                + (expected.at(block).index - expected.at(line - 1).index) * spacing + lineHeight;
+            QVERIFY2(bottomThere > page.height() - left - 0.5,
+                     qPrintable(where + u", although it fits on the page before"_s));
         }
     }
-    // A whole 50-character row, trailing blanks included, stays inside a right margin as wide as the left.
-    QVERIFY2(rightmost > 500 && left + 50 * pitch <= page.width() - left,
-             qPrintable(QStringLiteral("left margin %1, row end %2").arg(left).arg(left + 50 * pitch)));
 }
 
 void TestWorksheetPdf::unwritableFileIsAFailure()
 {
+    ScriptedPlatform clock;
+    MixingRandomSource random(5);
+    const QStringList rows = WorksheetBuilder::buildWorksheet(SheetKind::SingleRow, false, random, clock);
     const QString file = m_dir.filePath(u"no-such-folder/blatt.pdf"_s);
-    QCOMPARE(QtPrinter::print(printedSheet(SheetSide::Tasks), file), PrintOutcome::Failed);
+    QCOMPARE(QtPrinter::print(WorksheetDocuments::sheetDocument(SheetKind::SingleRow, SheetSide::Tasks, rows), file),
+             PrintOutcome::Failed);
 }
 
 QTEST_MAIN(TestWorksheetPdf)

@@ -4,8 +4,10 @@
 #include "worksheet/worksheet_view.h"
 
 #include <QFontInfo>
+#include <QFontMetricsF>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QtTest/QTest>
 
@@ -73,6 +75,8 @@ private slots:
     void panelButtonsPrintAndCopyTheShownSheet();
     void abbruchEmptiesHidesAndDisarmsTheCommands();
     void staircaseIsReadWhenTheSheetIsBuilt();
+    void everyRowShowsWithoutScrollingSideways_data();
+    void everyRowShowsWithoutScrollingSideways();
 };
 
 void TestWorksheetView::sheetStaysOutsideTheWindowUntilBuilt()
@@ -183,6 +187,36 @@ void TestWorksheetView::staircaseIsReadWhenTheSheetIsBuilt()
     QCOMPARE(lastPlaces(), u"      "_s);
     trainer.view->build();
     QCOMPARE(lastPlaces(), u"000000"_s);
+}
+
+void TestWorksheetView::everyRowShowsWithoutScrollingSideways_data()
+{
+    QTest::addColumn<SheetKind>("kind");
+    QTest::newRow("one-row sheet, rows of 48 and 50") << SheetKind::SingleRow;
+    QTest::newRow("two-row sheet, rows of 48 and 52") << SheetKind::TwoRow;
+    QTest::newRow("three-row sheet, rows of 48") << SheetKind::ThreeRow;
+}
+
+// Also run with QT_SCALE_FACTOR=2 (see CMakeLists.txt).
+void TestWorksheetView::everyRowShowsWithoutScrollingSideways()
+{
+    QFETCH(SheetKind, kind);
+    StandInTrainer trainer(kind);
+    if (qEnvironmentVariableIsSet("QT_SCALE_FACTOR"))
+        QCOMPARE(trainer.window.devicePixelRatio(), qEnvironmentVariable("QT_SCALE_FACTOR").toDouble());
+    trainer.view->build();
+    QCoreApplication::processEvents(); // the list lays out its rows
+    QListWidget *list = trainer.list();
+    const QFontMetricsF metrics(list->font(), list);
+    qreal widest = 0;
+    for (const QString &row : trainer.view->rows())
+        widest = qMax(widest, metrics.horizontalAdvance(row));
+    QVERIFY2(widest <= list->viewport()->width(),
+             qPrintable(u"rows %1 px wide in a list %2 px wide"_s.arg(widest).arg(list->viewport()->width())));
+    QVERIFY(!list->horizontalScrollBar()->isVisible());
+    QCOMPARE(list->horizontalScrollBar()->maximum(), 0);
+    QVERIFY(QFontInfo(list->font()).fixedPitch());
+    QVERIFY(list->font().bold());
 }
 
 QTEST_MAIN(TestWorksheetView)

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "shell/platform.h"
+
+// Printing lives in a module of its own (librechenheft-printing.so, with Qt's
+// print support), loaded the first time the program prints: the program
+// starts without loading the print support library.
+namespace PrinterModule {
+bool hasPrinter();
+PrintOutcome print(const PrintDocument &document, const QString &pdfFile);
+} // namespace PrinterModule
+
+// The module's entry points, resolved by name.
+extern "C" {
+using RechenheftHasPrinter = bool (*)();
+using RechenheftPrint = int (*)(const PrintDocument &document, const QString &pdfFile);
+}

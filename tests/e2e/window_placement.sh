@@ -1,0 +1,68 @@
+#!/usr/bin/env bash
+# End to end under a real window manager, which frames a window only after it
+# is shown: the main menu stands centred with its title bar and borders
+# counted, the info window centred across and a quarter of the way down, and
+# a message box over the window that asks, with the info window open beside it.
+set -euo pipefail
+
+here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+source "$here/x_session.sh"
+command -v xwininfo >/dev/null || fail "missing xwininfo (install x11-utils)"
+WITH_WINDOW_MANAGER=1 start_x_session "$1" "$2"
+screen_width=1280 screen_height=1024
+
+# frame_of WINDOW: left, top, width and height of the window with its frame.
+frame_of() {
+    local x y w h l r t b
+    read -r x y w h < <(xwininfo -id "$1" | awk '/Absolute upper-left X/ {x = $4} /Absolute upper-left Y/ {y = $4}
+                                               /^  Width/ {w = $2} /^  Height/ {h = $2} END {print x, y, w, h}')
+    read -r l r t b < <(xprop -id "$1" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')
+    [ "${t:-0}" -gt 0 ] || fail "window $1 has no title bar"
+    echo $((x - l)) $((y - t)) $((w + l + r)) $((h + t + b))
+}
+
+near() { [ $(( $1 > $2 ? $1 - $2 : $2 - $1 )) -le 1 ]; }
+
+# expect_centred NAME WINDOW DIVISOR: the frame centred across, DIVISOR-th of the free height down.
+expect_centred() {
+    local fx fy fw fh
+    read -r fx fy fw fh < <(frame_of "$2")
+    local want_x=$(( (screen_width - fw) / 2 )) want_y=$(( (screen_height - fh) / $3 ))
+    near "$fx" "$want_x" && near "$fy" "$want_y" \
+        || fail "$1 framed at $fx,$fy (${fw}x$fh), centred would be $want_x,$want_y"
+    echo "$1: frame ${fw}x$fh at $fx,$fy"
+}
+
+menu=$(find_window '^Schriftliche Multiplikation$')
+[ -n "$menu" ] || fail "the main menu did not appear"
+sleep 1
+expect_centred "main menu" "$menu" 2
+
+# The info button at 5040/840 twips (336/56 px); the exit button at 720/840 (48/56 px), 33 px square.
+read -r mx my < <(xwininfo -id "$menu" | awk '/Absolute upper-left X/ {x = $4} /Absolute upper-left Y/ {y = $4} END {print x, y}')
+xdotool mousemove $(( mx + 336 + 16 )) $(( my + 56 + 16 )) click 1
+info=$(find_window '^Programm-Info$')
+[ -n "$info" ] || fail "the info window did not open"
+sleep 1
+expect_centred "info window" "$info" 4
+screenshot e2e-placement-info
+
+xdotool mousemove $(( mx + 48 + 16 )) $(( my + 56 + 16 )) click 1
+box=""
+for _ in $(seq 50); do
+    box=$(xdotool search --onlyvisible --name '^Schriftliche Multiplikation$' 2>/dev/null | grep -vx "$menu" | head -n1 || true)
+    [ -n "$box" ] && break
+    sleep 0.1
+done
+[ -n "$box" ] || fail "no exit question"
+sleep 0.5
+screenshot e2e-placement-box
+read -r bx by bw bh < <(frame_of "$box")
+read -r fx fy fw fh < <(frame_of "$menu")
+# Over the menu's middle (give or take a title bar), not over the info window's.
+dx=$(( bx + bw / 2 - fx - fw / 2 )) dy=$(( by + bh / 2 - fy - fh / 2 ))
+[ ${dx#-} -le 25 ] && [ ${dy#-} -le 25 ] \
+    || fail "the exit question stands at $bx,$by (${bw}x$bh), not over the middle of the menu"
+close_box "$box"
+window_open '^Programm-Info$' || fail "the info window went away"
+echo "exit question over the menu"

@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# `cmake --install` into a scratch DESTDIR: the executable, the menu entry, the
+# icon and the AppStream data land in their places and pass both validators.
+set -euo pipefail
+
+build="$1"
+root="$(mktemp -d)"
+trap 'rm -rf "$root"' EXIT
+fail() { echo "FAIL: $*"; exit 1; }
+
+DESTDIR="$root" cmake --install "$build" --prefix /usr >/dev/null
+
+id=de.rechenheft.Rechenheft
+expected="usr/bin/rechenheft
+usr/lib/rechenheft/librechenheft-printing.so
+usr/share/applications/$id.desktop
+usr/share/icons/hicolor/scalable/apps/$id.svg
+usr/share/metainfo/$id.metainfo.xml"
+actual="$(cd "$root" && find . -type f | sed 's#^\./##' | sort)"
+[ "$actual" = "$expected" ] || fail "installed files differ:
+$actual"
+[ -x "$root/usr/bin/rechenheft" ] || fail "the program is not executable"
+# Print support is loaded with the printing module at the first print, not at start;
+# the program finds the module by its path relative to itself.
+! readelf -d "$root/usr/bin/rechenheft" | grep -q 'NEEDED.*PrintSupport' \
+    || fail "the program links Qt's print support at start"
+relative="$(strings -el "$root/usr/bin/rechenheft" | grep -x '/\.\./.*rechenheft' | head -n1)"
+[ -f "$root/usr/bin$relative/librechenheft-printing.so" ] \
+    || fail "the program looks for its printing module in usr/bin$relative"
+
+desktop="$root/usr/share/applications/$id.desktop"
+desktop-file-validate "$desktop" || fail "desktop-file-validate"
+grep -qx 'Exec=rechenheft' "$desktop" || fail "the menu entry does not start rechenheft"
+grep -qx "Icon=$id" "$desktop" || fail "the menu entry names another icon"
+grep -q '^Categories=Education;Math;' "$desktop" || fail "the menu entry is not under Education/Math"
+grep -q '^Comment=.*ü' "$desktop" || fail "the comment is not German"
+
+appstreamcli validate --no-net --explain "$root/usr/share/metainfo/$id.metainfo.xml" \
+    || fail "appstreamcli validate"
+appstreamcli validate-tree --no-net "$root/usr" || fail "appstreamcli validate-tree"
+
+grep -q "<svg xmlns=\"http://www.w3.org/2000/svg\"" "$root/usr/share/icons/hicolor/scalable/apps/$id.svg" \
+    || fail "the icon is not an SVG"
+echo "install tree: $(echo "$expected" | wc -l) files, both validators pass"
