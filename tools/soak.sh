@@ -122,17 +122,19 @@ geometry() {
 events=0 empty=0 solved=0 wrong=0 last_box="" last_drop="" last_click=""
 # What the child learns by trying, so that tasks do get solved and the menu
 # gets left: per trainer title the fields found by a checked drop ("x,y" in
-# client coordinates), those that hold a right digit now, and per field the
-# digits reported wrong on the current task; per other window the points whose
+# client coordinates), those that hold a right digit now, the one worked on,
+# and per field the digits reported wrong on the current task; per other window the points whose
 # click changed the windows shown.
-declare -A fields filled tried live
+declare -A fields filled tried live working
 
-# The known field of a trainer under a point (fields are 33x25 px), if any.
+# The known field of a trainer close to a point, if any (fields are 33x25 px
+# or larger, 40 px apart; closer than that, a point that was checked is taken
+# for the same field).
 field_at() {
     local point x y
     for point in ${fields[$1]:-}; do
         x=${point%,*} y=${point#*,}
-        if [ $(($2 - x)) -le 16 ] && [ $((x - $2)) -le 16 ] && [ $(($3 - y)) -le 12 ] && [ $((y - $3)) -le 12 ]; then
+        if [ $(($2 - x)) -le 10 ] && [ $((x - $2)) -le 10 ] && [ $(($3 - y)) -le 8 ] && [ $((y - $3)) -le 8 ]; then
             echo "$point"
             return
         fi
@@ -149,6 +151,7 @@ drop_checked() {
         field=$point
         fields[$title]="${fields[$title]:-} $field"
     fi
+    trace "checked at $point (field $field): $box_title for $digit"
     case "$box_title" in
     Fehler) tried[$title|$field]="${tried[$title|$field]:-}$digit" ;;
     Malaufgabe | Lückenaufgabe) # a new task with every field empty
@@ -157,13 +160,13 @@ drop_checked() {
     esac
 }
 
-# A drop without a message put a right digit on the field (or missed every field).
+# A drop without a message on a known field's own point put a right digit
+# there; elsewhere it may have missed every field.
 drop_settled() {
-    local title point digit field
+    local title point digit
     IFS='|' read -r title point digit <<<"$last_drop"
     last_drop=""
-    field=$(field_at "$title" "${point%,*}" "${point#*,}")
-    [ -z "$field" ] || filled[$title]="${filled[$title]:-} $field"
+    [[ " ${fields[$title]:-} " != *" $point "* ]] || filled[$title]="${filled[$title]:-} $point"
 }
 
 answer_box() {
@@ -202,8 +205,10 @@ drag_tile() {
     [ "${#open[@]}" -gt 0 ] || [ $((RANDOM % 10)) -gt 0 ] || { filled[$title]=""; open=("${known[@]}"); }
     local roll=$((RANDOM % 100))
     tx=$((8 + RANDOM % (W - 16))) ty=$((8 + RANDOM % 296))
-    if [ "${#open[@]}" -gt 0 ] && [ "$roll" -lt 50 ]; then
-        point="${open[RANDOM % ${#open[@]}]}"
+    if [ "${#open[@]}" -gt 0 ] && [ "$roll" -lt 60 ]; then
+        # Like a pupil, keep at one field until a digit stays there.
+        point="${working[$title]:-}"
+        case " ${open[*]} " in *" $point "*) ;; *) point="${open[RANDOM % ${#open[@]}]}"; working[$title]=$point ;; esac
         tx=${point%,*} ty=${point#*,}
         local wrong_here="${tried[$title|$point]:-}" untried=()
         for d in 0 1 2 3 4 5 6 7 8 9; do [[ "$wrong_here" == *$d* ]] || untried+=("$d"); done
