@@ -12,7 +12,7 @@ packages=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev qt6-translations-l10n libgl-dev
     fonts-liberation fonts-dejavu-core
-    xvfb xauth xdotool xclip imagemagick poppler-utils openbox x11-utils
+    xvfb xauth xdotool xclip imagemagick poppler-utils openbox wmctrl x11-utils
     desktop-file-utils appstream dpkg-dev file libxcb-damage0-dev
 )
 
@@ -55,9 +55,14 @@ run)
     ;;
 test)
     install_missing
+    SECONDS=0
     build_program
     ctest --test-dir "$build" --output-on-failure -j 2
-    [ "${RECHENHEFT_SANITIZERS:-on}" = off ] || test_sanitized
+    echo "build and suite: $SECONDS s"
+    [ "${RECHENHEFT_SANITIZERS:-on}" = off ] && exit 0
+    SECONDS=0
+    test_sanitized
+    echo "sanitizer build and suite: $SECONDS s"
     ;;
 package)
     install_missing

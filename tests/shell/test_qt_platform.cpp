@@ -3,12 +3,13 @@
 
 #include <QApplication>
 #include <QFileDialog>
-#include <QLineEdit>
-#include <QTemporaryDir>
 #include <QInputDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScopeGuard>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest/QTest>
 
@@ -106,37 +107,54 @@ void TestQtPlatform::inputDialogReturnsEmptyWhenCancelled()
 void TestQtPlatform::pdfDialogAsksBeforeReplacingTheFileItWrites_data()
 {
     QTest::addColumn<bool>("replace");
-    QTest::newRow("No keeps the file") << false;
-    QTest::newRow("Yes replaces it") << true;
+    QTest::newRow("No keeps the dialog open and returns nothing") << false;
+    QTest::newRow("Yes returns the name with .pdf") << true;
 }
 
+// A teacher's folder already holds "blatt.pdf"; the teacher types "blatt"
+// into the real dialog and presses Enter.
 void TestQtPlatform::pdfDialogAsksBeforeReplacingTheFileItWrites()
 {
     QFETCH(bool, replace);
-    QTemporaryDir dir;
-    QFile existing(dir.filePath(QStringLiteral("blatt.pdf")));
+    QTemporaryDir home;
+    const QByteArray oldHome = qgetenv("HOME");
+    qputenv("HOME", QFile::encodeName(home.path()));
+    const auto restoreHome = qScopeGuard([&oldHome] { qputenv("HOME", oldHome); });
+    QFile existing(home.filePath(QStringLiteral("blatt.pdf")));
     QVERIFY(existing.open(QIODevice::WriteOnly));
     existing.close();
+
     QtPlatform platform;
     bool asked = false;
-    // The name is typed without ".pdf", as a teacher would type it.
+    bool stayedOpen = false;
     whenOpen<QFileDialog>([&](QFileDialog *dialog) {
+        // The question blocks inside the Enter key, so its answer is queued before.
         QTimer::singleShot(100, dialog, [&, dialog] {
             auto *question = dialog->findChild<QMessageBox *>();
             asked = question && question->isVisible();
-            if (question)
-                question->button(replace ? QMessageBox::Yes : QMessageBox::No)->click();
-            if (!replace)
-                QTimer::singleShot(50, dialog, &QDialog::reject);
+            if (!asked) {
+                dialog->reject();
+                return;
+            }
+            question->button(replace ? QMessageBox::Yes : QMessageBox::No)->click();
+            QTimer::singleShot(50, dialog, [&, dialog] {
+                stayedOpen = dialog->isVisible();
+                if (stayedOpen)
+                    QTest::keyClick(dialog, Qt::Key_Escape);
+            });
         });
         auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
         QVERIFY(name);
-        name->setText(dir.filePath(QStringLiteral("blatt")));
+        QTest::keyClick(name, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(name, QStringLiteral("blatt"));
+        QCOMPARE(name->text(), QStringLiteral("blatt"));
         QTest::keyClick(name, Qt::Key_Return);
     });
-    const QString file = platform.pdfFileName(QStringLiteral("Speichern"), QStringLiteral("Rechenblatt.pdf"));
+    const QString file = platform.pdfFileName(QStringLiteral("Aufgabenblatt speichern"),
+                                              QStringLiteral("Aufgabenblatt.pdf"));
     QVERIFY(asked);
-    QCOMPARE(file, replace ? dir.filePath(QStringLiteral("blatt.pdf")) : QString());
+    QCOMPARE(stayedOpen, !replace);
+    QCOMPARE(file, replace ? home.filePath(QStringLiteral("blatt.pdf")) : QString());
 }
 
 // The info window beside the menu was active last; the menu asks.
