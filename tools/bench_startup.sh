@@ -17,16 +17,11 @@ if [ ! -f "$build/build.ninja" ] && [ ! -f "$build/Makefile" ]; then
 fi
 cmake --build "$build" --target rechenheft bare_qt_window startup_probe >/dev/null
 
-display=""
-for n in $(seq 150 199); do
-    if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then display=":$n"; break; fi
-done
-[ -n "$display" ] || { echo "no free X display" >&2; exit 1; }
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp -noreset >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill $xvfb 2>/dev/null || true' EXIT
-for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X${display#:}" ] && break; sleep 0.1; done
+source "$here/tests/e2e/x_session.sh" # start_xvfb
+XVFB_PID=""
+trap 'kill $XVFB_PID 2>/dev/null || true' EXIT
+start_xvfb 150
 
-DISPLAY="$display" QT_QPA_PLATFORM=xcb \
+QT_QPA_PLATFORM=xcb \
     "$build/tools/startup/startup_probe" "$rounds" \
     "$build/tools/startup/bare_qt_window" "$build/rechenheft"

@@ -10,18 +10,12 @@ here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 program="${1:-$here/build/rechenheft}"
 docs="$here/docs"
 [ -x "$program" ] || { echo "no program at $program (build it first)" >&2; exit 2; }
-source "$here/tests/e2e/x_session.sh" # find_window, fail
+source "$here/tests/e2e/x_session.sh" # start_xvfb, find_window, fail
 
-DISPLAY=""
-for n in $(seq 200 249); do
-    if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then DISPLAY=":$n"; break; fi
-done
-[ -n "$DISPLAY" ] || fail "no free X display"
-export DISPLAY
-Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp -noreset >/dev/null 2>&1 &
-pids=($!)
+pids=()
 trap 'kill "${pids[@]}" 2>/dev/null || true; wait 2>/dev/null || true' EXIT
-for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X${DISPLAY#:}" ] && break; sleep 0.1; done
+start_xvfb 200
+pids=("$XVFB_PID")
 frame=()
 if command -v openbox >/dev/null; then
     openbox >/dev/null 2>&1 &

@@ -43,21 +43,12 @@ work="$(mktemp -d)"
 export HOME="$work/home" XDG_RUNTIME_DIR="$work/run"
 mkdir -p "$HOME" && mkdir -m 700 "$XDG_RUNTIME_DIR"
 
-DISPLAY=""
-for n in $(seq 141 190); do
-    if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then DISPLAY=":$n"; break; fi
-done
-[ -n "$DISPLAY" ] || { echo "no free X display"; exit 2; }
-export DISPLAY
-Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp -noreset >/dev/null 2>&1 &
-xvfb=$!
-for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X${DISPLAY#:}" ] && break; sleep 0.1; done
-ready="$(mktemp -u)"
-# A window mapped while openbox is still starting up is never shown: wait for it.
-openbox --startup "touch $ready" >/dev/null 2>&1 &
-wm=$!
-for _ in $(seq 100); do [ -e "$ready" ] && break; sleep 0.1; done
-rm -f "$ready"
+source "$here/tests/e2e/x_session.sh" # start_xvfb, start_window_manager, fail
+start_xvfb 141
+xvfb=$XVFB_PID
+# With openbox, close requests come as a desktop sends them.
+start_window_manager
+wm=$WM_PID
 
 app=""
 cleanup() {

@@ -12,25 +12,30 @@ start_x_session() {
         command -v "$tool" >/dev/null ||
             fail "missing $tool (install xvfb, xdotool, imagemagick, xclip, openbox, wmctrl, x11-utils)"
     done
-    local n
-    DISPLAY=""
-    for n in $(seq 91 140); do
-        if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then DISPLAY=":$n"; break; fi
-    done
-    [ -n "$DISPLAY" ] || fail "no free X display"
-    export DISPLAY
-    Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp -noreset >/dev/null 2>&1 &
-    XVFB_PID=$!
-    APP_PID=""
+    APP_PID="" WM_PID=""
     trap stop_x_session EXIT
-    for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X${DISPLAY#:}" ] && break; sleep 0.1; done
-    WM_PID=""
+    start_xvfb 91
     # frames and title bars, as on a desktop
     [ -z "${WITH_WINDOW_MANAGER:-}" ] || start_window_manager || fail "openbox did not start"
     # The program's error output is kept: a sanitizer build reports there.
     APP_LOG="$ARTIFACTS/$(basename "$0" .sh).stderr"
     QT_QPA_PLATFORM=xcb "$program" 2>"$APP_LOG" &
     APP_PID=$!
+}
+
+# Starts a private Xvfb on the first free display of the 50 from FIRST on and
+# waits until it takes clients; exports DISPLAY, sets XVFB_PID.
+start_xvfb() {
+    local n
+    DISPLAY=""
+    for n in $(seq "$1" $(($1 + 49))); do
+        if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then DISPLAY=":$n"; break; fi
+    done
+    [ -n "$DISPLAY" ] || fail "no free X display"
+    export DISPLAY
+    Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp -noreset >/dev/null 2>&1 &
+    XVFB_PID=$!
+    for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X${DISPLAY#:}" ] && break; sleep 0.1; done
 }
 
 # Starts openbox and waits until it manages windows (one mapped while it is
