@@ -23,11 +23,9 @@ click_at() { xdotool mousemove "$1" "$2" click 1; sleep 0.5; }
 
 # open_trainer BUTTON_X TITLE: a click on a menu button (px in the menu's client area, row at 320).
 open_trainer() {
-    local menu trainer
-    menu=$(find_window '^Schriftliche Multiplikation$')
-    [ -n "$menu" ] || fail "the main menu is not shown"
-    read -r mx my < <(window_origin "$menu")
-    click_at $(( mx + $1 + 16 )) $(( my + 320 + 16 ))
+    local trainer
+    click_menu_button "$1" 320
+    sleep 0.5
     trainer=$(find_window "$2")
     [ -n "$trainer" ] || fail "the trainer $2 did not open"
     sleep 0.5

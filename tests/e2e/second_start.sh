@@ -9,11 +9,8 @@ source "$here/x_session.sh"
 program="$1"
 start_x_session "$1" "$2"
 
-menu=$(find_window '^Schriftliche Multiplikation$')
-[ -n "$menu" ] || fail "the main menu did not appear"
-read -r mx my < <(window_origin "$menu")
 # The info button sits at 5040/840 twips (336/56 px); the info window stays beside the trainer.
-xdotool mousemove $(( mx + 336 + 16 )) $(( my + 56 + 16 )) click 1
+click_menu_button 336 56
 info=$(find_window '^Programm-Info$')
 [ -n "$info" ] || fail "the info window did not open"
 xdotool windowmove --sync "$info" 0 0 # off the menu's buttons

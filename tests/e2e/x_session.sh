@@ -140,15 +140,22 @@ drag() {
 
 screenshot() { import -display "$DISPLAY" -window root "$ARTIFACTS/$1.png"; }
 
+# Clicks the middle of the main menu's 33 px picture button whose top-left
+# corner stands at LEFT, TOP (px in the menu's client area); sets mx, my to the
+# menu's top-left corner.
+click_menu_button() {
+    local menu
+    menu=$(find_window '^Schriftliche Multiplikation$')
+    [ -n "$menu" ] || fail "the main menu is not shown"
+    read -r mx my < <(window_origin "$menu")
+    xdotool mousemove $(( mx + $1 + 16 )) $(( my + $2 + 16 )) click 1
+}
+
 # Opens the one-row trainer from the main menu with a click, as a pupil does,
 # and sets tx, ty to the trainer's top-left corner.
 open_single_row_trainer() {
-    local menu trainer
-    menu=$(find_window '^Schriftliche Multiplikation$')
-    [ -n "$menu" ] || fail "the main menu did not appear"
-    read -r mx my < <(window_origin "$menu")
-    # The one-row trainer button sits at 2880/840 twips (192/56 px), 33 px square.
-    xdotool mousemove $(( mx + 192 + 16 )) $(( my + 56 + 16 )) click 1
+    local trainer
+    click_menu_button 192 56 # the one-row trainer's button, at 2880/840 twips
     trainer=$(find_window '^Einreihige Multiplikation mit Einerzahl$')
     [ -n "$trainer" ] || fail "the trainer did not open"
     sleep 1
