@@ -357,20 +357,8 @@ elapsed=$(( $(date +%s) - begin ))
 
 # The end as a desktop brings it: close requests until the menu's ends the
 # program (a sanitizer build then runs its leak check), boxes answered with Enter.
-for _ in $(seq 40); do
-    kill -0 "$app" 2>/dev/null || break
-    box="" windows=()
-    for w in $(xdotool search --onlyvisible --pid "$app" 2>/dev/null); do
-        if is_box "$w"; then box=$w; else windows+=("$w"); fi
-    done
-    if [ -n "$box" ]; then
-        timeout 2 xdotool windowactivate --sync "$box" key Return 2>/dev/null
-    elif [ "${#windows[@]}" -gt 0 ]; then
-        wmctrl -i -c "${windows[0]}"
-    fi
-    sleep 0.3
-done
-for _ in $(seq 100); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
+APP_PID=$app
+end_program
 closing="did not end on close requests"
 if ! kill -0 "$app" 2>/dev/null; then
     wait "$app"
