@@ -1,5 +1,6 @@
 #include "app/info_window.h"
 
+#include "shell/look.h"
 #include "shell/clickable_label.h"
 #include "shell/picture_button.h"
 #include "shell/pictures.h"
@@ -14,8 +15,6 @@ using namespace WindowSetup;
 namespace {
 constexpr int clientWidth = 3510;
 constexpr int clientHeight = 3930;
-const QColor paleBlue(192, 192, 255);
-const QColor lightBlue(128, 128, 255);
 } // namespace
 
 InfoWindow::InfoWindow(Platform &platform, PrinterLock &lock)
@@ -23,17 +22,17 @@ InfoWindow::InfoWindow(Platform &platform, PrinterLock &lock)
 {
     fixedWindow(this, QStringLiteral("ORBLABEL"), QStringLiteral("Programm-Info"), clientWidth,
                 clientHeight);
-    setBackground(this, paleBlue);
+    setBackground(this, Look::window);
     standBesideWorkingWindow(this);
 
-    shape(this, QStringLiteral("Figur1"), Twips::rect(120, 120, 3255, 3375), paleBlue, lightBlue);
+    shape(this, QStringLiteral("Figur1"), Twips::rect(120, 120, 3255, 3375), Look::window, Look::panel);
 
     auto *title = label(this, QStringLiteral("Bezeichnung5"), QStringLiteral("M u l t i p l i k a t i o n"),
                         Twips::rect(120, 240, 3255, 375));
     title->setFont(WindowSetup::font(13.5, true, false, true));
     fitText(title, title->text());
     title->setAlignment(Qt::AlignCenter);
-    setColours(title, Qt::white, lightBlue);
+    setColours(title, Look::light, Look::panel);
 
     m_notice = label(this, QStringLiteral("Bezeichnung6"), QString(), Twips::rect(240, 720, 3015, 975));
     m_notice->setFont(WindowSetup::font(8.25));
@@ -41,27 +40,27 @@ InfoWindow::InfoWindow(Platform &platform, PrinterLock &lock)
     m_notice->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_notice->setMargin(3);
     fitText(m_notice, noticeText(), true);
-    setColours(m_notice, Qt::white, lightBlue);
+    setColours(m_notice, Look::light, Look::panel);
 
     m_credit = label(this, QStringLiteral("Bezeichnung7"), QString(), Twips::rect(240, 1800, 3015, 495));
     m_credit->setFont(WindowSetup::font(9.75));
     m_credit->setWordWrap(true);
     m_credit->setAlignment(Qt::AlignCenter);
     fitText(m_credit, creditText(), true);
-    setColours(m_credit, Qt::black, paleBlue);
+    setColours(m_credit, Look::shadowInk, Look::window);
 
     auto *lockBox = new QCheckBox(QStringLiteral("  Druckmodus deaktivieren"), this);
     lockBox->setObjectName(QStringLiteral("Kontroll1"));
     lockBox->setGeometry(Twips::rect(240, 2400, 3135, 255));
     lockBox->setFont(WindowSetup::font(9.75, true));
     fitText(lockBox, lockBox->text(), false, 22); // room for the tick box itself
-    setColours(lockBox, Qt::white, lightBlue);
+    setColours(lockBox, Look::light, Look::panel);
     // A check box fills its background with the button colour unless told otherwise;
     // its tick box stays black on white.
     lockBox->setBackgroundRole(QPalette::Window);
     QPalette tickBox = lockBox->palette();
-    tickBox.setColor(QPalette::Base, Qt::white);
-    tickBox.setColor(QPalette::Text, Qt::black);
+    tickBox.setColor(QPalette::Base, Look::light);
+    tickBox.setColor(QPalette::Text, Look::shadowInk);
     lockBox->setPalette(tickBox);
     lockBox->setChecked(lock.isSet());
     connect(lockBox, &QCheckBox::toggled, &lock, &PrinterLock::setSet);
@@ -73,7 +72,7 @@ InfoWindow::InfoWindow(Platform &platform, PrinterLock &lock)
     okay->setFont(WindowSetup::font(18, true, true));
     okay->setAlignment(Qt::AlignCenter);
     okay->setCursor(Qt::PointingHandCursor);
-    setColours(okay, paleBlue, lightBlue);
+    setColours(okay, Look::window, Look::panel);
     connect(okay, &ClickableLabel::clicked, this, &QWidget::hide);
 
     auto *cross = new PictureButton(Pictures::greenTile(Pictures::TileSymbol::Cross, Twips::size(495, 495)),
@@ -86,7 +85,7 @@ InfoWindow::InfoWindow(Platform &platform, PrinterLock &lock)
                           Twips::rect(120, 3600, 3255, 255));
     version->setFont(WindowSetup::font(8.25));
     version->setAlignment(Qt::AlignCenter);
-    setColours(version, QColor(0, 0, 128), paleBlue);
+    setColours(version, Look::ink, Look::window);
     // A stray Space neither toggles the lock nor closes the window.
     keepStrayKeysOffButtons(this);
 }

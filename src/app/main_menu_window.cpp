@@ -1,6 +1,7 @@
 #include "app/main_menu_window.h"
 
 #include "app/main_menu_texts.h"
+#include "shell/look.h"
 #include "shell/picture_button.h"
 #include "shell/pictures.h"
 #include "shell/platform.h"
@@ -20,14 +21,13 @@ namespace {
 constexpr int clientWidth = 6300;
 constexpr int clientHeight = 6705;
 constexpr int buttonSize = 495;
-const QColor menuColour(192, 220, 255);
 } // namespace
 
 MainMenuWindow::MainMenuWindow(Platform &platform)
     : m_platform(platform)
 {
     fixedWindow(this, QStringLiteral("Form0"), MainMenuTexts::caption(), clientWidth, clientHeight);
-    setBackground(this, menuColour);
+    setBackground(this, Look::menu);
 
     // Each picture button carries a short caption beneath it, so a pupil who
     // cannot read the pictures yet still finds the way.
@@ -70,7 +70,7 @@ MainMenuWindow::MainMenuWindow(Platform &platform)
     m_help->setGeometry(Twips::rect(840, 1800, 4575, 2055));
     m_help->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_help->setFont(WindowSetup::font(9.75, true));
-    setColours(m_help, Qt::white, Qt::black);
+    setColours(m_help, Look::light, Look::darkSurface);
     // The text's colours would leave the scroll bar with white arrows on light buttons.
     QScrollBar *helpScrollBar = m_help->verticalScrollBar();
     QPalette standard = QApplication::palette(helpScrollBar);

@@ -3,6 +3,7 @@
 #include "rewards/reward_look.h"
 #include "rewards/reward_shape.h"
 #include "rewards/triangle_button.h"
+#include "shell/look.h"
 #include "shell/platform.h"
 #include "shell/twips.h"
 #include "shell/window_setup.h"
@@ -20,8 +21,6 @@ namespace {
 const QString windowTitleText = QStringLiteral("Zahlfange");
 const QString endMessage = QStringLiteral("  Das Spiel ist beendet!");
 
-const QColor navy(0, 0, 128);
-const QColor nextDigitColour(255, 0, 0);
 
 constexpr int clientWidth = 7245; // twips
 constexpr int clientHeight = 5085;
@@ -50,7 +49,7 @@ int pointsToPixels(qreal points)
 CatchGameWindow::CatchGameWindow(Platform &platform, RandomSource &random, CatchGameState &state)
     : m_platform(platform)
     , m_game(state, random)
-    , m_drawColour(navy)
+    , m_drawColour(Look::ink)
 {
     setObjectName(QStringLiteral("Form4"));
     setWindowTitle(windowTitleText);
@@ -116,10 +115,10 @@ void CatchGameWindow::buildControls()
     digitFont.setPointSize(nextDigitPointSize);
     m_nextDigit->setFont(digitFont);
     QPalette digitPalette = m_nextDigit->palette();
-    digitPalette.setColor(QPalette::WindowText, nextDigitColour);
+    digitPalette.setColor(QPalette::WindowText, Look::alertInk);
     m_nextDigit->setPalette(digitPalette);
 
-    auto *speedPanel = new RewardShape(RewardShape::Fill::Solid, RewardLook::background, Qt::black, this);
+    auto *speedPanel = new RewardShape(RewardShape::Fill::Solid, RewardLook::background, Look::shadowInk, this);
     speedPanel->setObjectName(QStringLiteral("Figur1"));
     speedPanel->setGeometry(Twips::rect(4200, 120, 2895, 495));
 
@@ -147,7 +146,7 @@ void CatchGameWindow::buildControls()
     slowLabel->setGeometry(Twips::rect(6240, 240, 735, 255));
     slowLabel->setFont(labelFont);
 
-    auto *playField = new RewardShape(RewardShape::Fill::Hollow, RewardLook::background, Qt::black, this);
+    auto *playField = new RewardShape(RewardShape::Fill::Hollow, RewardLook::background, Look::shadowInk, this);
     playField->setObjectName(QStringLiteral("Figur2"));
     playField->setGeometry(Twips::rect(120, 720, 6975, 4215));
 
@@ -165,7 +164,7 @@ void CatchGameWindow::buildControls()
 
 void CatchGameWindow::prepareGame()
 {
-    m_drawColour = navy;
+    m_drawColour = Look::ink;
     m_drawFont.setPointSizeF(drawingPointSize);
     clearSurface();
     m_game.start();

@@ -3,6 +3,7 @@
 #include "rewards/memory_card.h"
 #include "rewards/reward_look.h"
 #include "rewards/reward_shape.h"
+#include "shell/look.h"
 #include "shell/lenient_number.h"
 #include "shell/platform.h"
 #include "shell/twips.h"
@@ -19,9 +20,7 @@ const QString helpText = QStringLiteral("Immer zwei Felder bilden ein Zahlenpaar
 const QString praiseText = QStringLiteral("Prima, du hast es geschafft!") + CR;
 
 // The board frame's border colour, which also covers a card lying face down.
-const QColor coveringColour(128, 128, 255);
-const QColor foundColour(0, 0, 255);
-const QColor cardTextColour(255, 255, 255);
+const QColor &coveringColour = Look::panel;
 
 constexpr int clientWidth = 6525; // twips
 constexpr int clientHeight = 5805;
@@ -133,8 +132,8 @@ void MemoryGameWindow::showBoard()
         const int card = label->number();
         const bool found = m_game.look(card) == MemoryGame::CardLook::Found;
         QPalette pal = label->palette();
-        pal.setColor(QPalette::Window, found ? foundColour : coveringColour);
-        pal.setColor(QPalette::WindowText, cardTextColour);
+        pal.setColor(QPalette::Window, found ? Look::foundCard : coveringColour);
+        pal.setColor(QPalette::WindowText, Look::light);
         label->setPalette(pal);
         QFont font = label->font();
         font.setBold(true);

@@ -1,15 +1,15 @@
 #pragma once
 
+#include "shell/look.h"
 #include "shell/platform.h"
 
-#include <QColor>
 #include <QScopedValueRollback>
 #include <QString>
 
 // What the two reward games share: their background and their quit question.
 namespace RewardLook {
-// Light lavender behind both games; the catching game also wipes its marks in it.
-inline const QColor background(192, 192, 255);
+// Behind both games; the catching game also wipes its marks in it.
+inline const QColor &background = Look::window;
 
 inline QString quitQuestion() { return QStringLiteral("  Dieses Spiel jetzt beenden?"); }
 

@@ -1,5 +1,7 @@
 #include "rewards/triangle_button.h"
 
+#include "shell/look.h"
+
 #include <QPainter>
 #include <QPolygonF>
 
@@ -8,8 +10,6 @@
 namespace {
 // Share of the button's shorter side that the triangle spans.
 constexpr qreal triangleShare = 0.5;
-const QColor triangleColour(0, 0, 128);
-const QColor disabledTriangleColour(128, 128, 128);
 } // namespace
 
 TriangleButton::TriangleButton(Direction direction, QWidget *parent)
@@ -48,6 +48,6 @@ void TriangleButton::paintEvent(QPaintEvent *event)
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
-    painter.setBrush(isEnabled() ? triangleColour : disabledTriangleColour);
+    painter.setBrush(isEnabled() ? Look::ink : Look::disabledInk);
     painter.drawPolygon(triangle);
 }

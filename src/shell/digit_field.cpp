@@ -1,3 +1,4 @@
+#include "shell/look.h"
 #include "shell/digit_field.h"
 
 #include "shell/digit_drag.h"
@@ -15,7 +16,7 @@ DigitField::DigitField(QWidget *parent)
 
 QColor DigitField::highlightColour()
 {
-    return QColor(255, 140, 0);
+    return Look::dropHighlight;
 }
 
 void DigitField::dragEnterEvent(QDragEnterEvent *event)

@@ -1,13 +1,18 @@
 #include "trainer_frame/trainer_model.h"
 
 #include "shell/platform.h"
+#include "shell/random_source.h"
 
-TrainerModel::TrainerModel(Platform &platform, RandomSource &random, bool announcesCatchGame,
-                           QObject *parent)
+TrainerModel::TrainerModel(const TrainerDesign &design, Platform &platform, RandomSource &random,
+                           bool announcesCatchGame, QObject *parent)
     : QObject(parent)
     , m_platform(platform)
     , m_random(random)
+    , m_design(design)
     , m_score(announcesCatchGame)
+    , m_texts(design.size())
+    , m_visible(design.size(), true)
+    , m_openGaps(design.size(), false)
 {
 }
 
@@ -49,30 +54,84 @@ void TrainerModel::takeMemoryInvitation()
     emit changed();
 }
 
-bool TrainerModel::judgeDrop(const std::function<void(const QString &)> &showInField,
-                             const QString &digit, const QString &expected)
+void TrainerModel::writeTask(TrainerView view, int lastRow)
 {
-    showInField(digit);
+    m_random.reseed(m_platform.secondsSinceMidnight());
+    drawTask();
+    m_hasTask = true;
+    m_taskView = view;
+    for (int i = 0; i < m_design.size(); ++i) {
+        const TrainerCell &cell = m_design.cell(i);
+        if (cell.view != view || !m_design.holdsDigit(i))
+            continue;
+        m_openGaps[i] = false;
+        const int digit = cell.row <= lastRow ? solutionDigit(cell.row, cell.column) : -1;
+        m_texts[i] = digit < 0 ? QString() : QString::number(digit);
+    }
+    taskDrawn(view);
+}
+
+void TrainerModel::newNormalTask()
+{
+    writeTask(TrainerView::Normal, 0);
     emit changed();
-    const bool right = digit == expected;
-    if (right) {
+}
+
+void TrainerModel::newGapTask()
+{
+    writeTask(TrainerView::GapPanel, m_design.rows() - 1);
+    for (int cell : gapsToOpen()) {
+        m_texts[cell].clear();
+        m_openGaps[cell] = true;
+    }
+    emit changed();
+}
+
+QString TrainerModel::expectedDigit(int cell) const
+{
+    const TrainerCell &c = m_design.cell(cell);
+    const int digit = m_hasTask ? solutionDigit(c.row, c.column) : -1;
+    return digit < 0 ? QString() : QString::number(digit);
+}
+
+void TrainerModel::dropDigit(int cell, const QString &digit)
+{
+    if (cell < 0 || cell >= m_design.size() || !m_design.takesDrops(cell) || !m_visible.at(cell)
+        || !isDigitText(digit))
+        return;
+    const TrainerView view = m_design.cell(cell).view;
+    if ((view == TrainerView::GapPanel) != m_gapMode)
+        return;
+
+    m_texts[cell] = digit;
+    emit changed();
+    if (digit == expectedDigit(cell)) {
         m_score.addPoint();
     } else {
         m_score.reportWrongDigit(m_platform);
-        showInField(QString());
+        m_texts[cell].clear();
     }
     emit changed();
-    return right;
+
+    if (!isSolved(view))
+        return;
+    if (view == TrainerView::GapPanel) {
+        m_score.announceSolved(m_platform, TrainerScore::gapTaskTitle);
+        newGapTask();
+    } else {
+        m_score.announceSolved(m_platform, TrainerScore::normalTaskTitle);
+        newNormalTask();
+    }
 }
 
-void TrainerModel::finishNormalTask()
+bool TrainerModel::isSolved(TrainerView view) const
 {
-    m_score.announceSolved(m_platform, TrainerScore::normalTaskTitle);
-    newNormalTask();
-}
-
-void TrainerModel::finishGapTask()
-{
-    m_score.announceSolved(m_platform, TrainerScore::gapTaskTitle);
-    newGapTask();
+    if (!m_hasTask || m_taskView != view)
+        return false;
+    for (int i = 0; i < m_design.size(); ++i) {
+        if (m_design.cell(i).view == view && m_design.countsForSolution(i) && m_visible.at(i)
+            && m_texts.at(i) != expectedDigit(i))
+            return false;
+    }
+    return true;
 }

@@ -23,37 +23,46 @@ QStringList gaps(std::initializer_list<int> numbers)
 MultiRowDesign::MultiRowDesign(int multiplierDigits, const Names &normal, const Names &gapPanel,
                                const QStringList &gapOrder)
     : m_multiplierDigits(multiplierDigits)
-    , m_gapOrder(gapOrder)
+    , m_cells(multiplierDigits + 5, multiplierDigits + 2,
+              view(multiplierDigits, TrainerView::Normal, normal, gapOrder)
+                  + view(multiplierDigits, TrainerView::GapPanel, gapPanel, gapOrder))
 {
-    addView(MultiRowView::Normal, normal);
-    addView(MultiRowView::GapPanel, gapPanel);
+    for (const QString &gap : gapOrder)
+        m_gapOrder.append(m_cells.indexOf(gap));
 }
 
-void MultiRowDesign::addView(MultiRowView view, const Names &names)
+QList<TrainerCell> MultiRowDesign::view(int multiplierDigits, TrainerView view, const Names &names,
+                                        const QStringList &gaps)
 {
-    const bool normal = view == MultiRowView::Normal;
+    const bool normal = view == TrainerView::Normal;
+    const int columns = multiplierDigits + 5;
+    const int sumRow = multiplierDigits + 1;
+    QList<TrainerCell> cells;
     // The multiplicand stands left of the dot, the multiplier right of it.
     for (int i = 0; i < names.task.size(); ++i) {
-        const int column = i < 4 ? columns() - i : columns() - i - 1;
-        m_cells.append({names.task.at(i), view, 0, column,
-                        normal ? CellRole::TaskDigit : CellRole::Given});
+        const int column = i < 4 ? columns - i : columns - i - 1;
+        cells.append({names.task.at(i), view, 0, column, normal ? CellRole::TaskDigit : CellRole::Given});
     }
+    cells.append({names.dot, view, 0, multiplierDigits + 1, CellRole::Dot});
+    cells.append({names.rules[0], view, 0, 1, CellRole::Rule, columns});
+    cells.append({names.rules[1], view, multiplierDigits, 1, CellRole::Rule, columns});
     // Each row is its number written right-aligned, one digit per column; a
     // partial product carries one zero per place its multiplier digit stands left.
     for (int r = 0; r < names.products.size(); ++r) {
         const int row = r + 1;
-        const int zeros = row <= m_multiplierDigits ? m_multiplierDigits - row : 0;
+        const int zeros = row < sumRow ? multiplierDigits - row : 0;
         const QStringList &rowNames = names.products.at(r);
         for (int i = 0; i < rowNames.size(); ++i) {
             const int column = int(rowNames.size()) - i;
             CellRole role = normal ? CellRole::Answer : CellRole::Given;
             if (column <= zeros)
-                role = CellRole::Zero;
-            else if (m_gapOrder.contains(rowNames.at(i)) && !normal)
+                role = CellRole::PlaceZero;
+            else if (!normal && gaps.contains(rowNames.at(i)))
                 role = CellRole::Gap;
-            m_cells.append({rowNames.at(i), view, row, column, role});
+            cells.append({rowNames.at(i), view, row, column, role});
         }
     }
+    return cells;
 }
 
 const MultiRowDesign &MultiRowDesign::twoRows()
@@ -62,9 +71,13 @@ const MultiRowDesign &MultiRowDesign::twoRows()
         2,
         {labels({1, 2, 3, 4, 5, 6}),
          {labels({17, 18, 19, 20, 21, 9}), labels({11, 12, 13, 14, 26}),
-          labels({28, 30, 31, 32, 33, 34})}},
+          labels({28, 30, 31, 32, 33, 34})},
+         QStringLiteral("Figur3"),
+         {QStringLiteral("Linie1"), QStringLiteral("Linie6")}},
         {gaps({1, 2, 3, 4, 5, 6}),
-         {gaps({12, 11, 10, 9, 8, 7}), gaps({17, 16, 15, 14, 13}), gaps({23, 22, 21, 20, 19, 18})}},
+         {gaps({12, 11, 10, 9, 8, 7}), gaps({17, 16, 15, 14, 13}), gaps({23, 22, 21, 20, 19, 18})},
+         QStringLiteral("Figur5"),
+         {QStringLiteral("Linie5"), QStringLiteral("Linie7")}},
         gaps({9, 11, 14, 16, 18, 20, 22}));
     return design;
 }
@@ -75,27 +88,14 @@ const MultiRowDesign &MultiRowDesign::threeRows()
         3,
         {labels({1, 2, 3, 4, 5, 6, 10}),
          {labels({17, 18, 19, 20, 21, 9, 27}), labels({11, 12, 13, 14, 26, 35}),
-          labels({41, 40, 39, 38, 37}), labels({28, 30, 31, 32, 33, 34, 36})}},
+          labels({41, 40, 39, 38, 37}), labels({28, 30, 31, 32, 33, 34, 36})},
+         QStringLiteral("Figur3"),
+         {QStringLiteral("Linie1"), QStringLiteral("Linie6")}},
         {gaps({1, 2, 3, 4, 5, 6, 24}),
          {gaps({12, 11, 10, 9, 8, 7, 25}), gaps({17, 16, 15, 14, 13, 26}),
-          gaps({32, 31, 30, 29, 28}), gaps({23, 22, 21, 20, 19, 18, 27})}},
+          gaps({32, 31, 30, 29, 28}), gaps({23, 22, 21, 20, 19, 18, 27})},
+         QStringLiteral("Figur5"),
+         {QStringLiteral("Linie5"), QStringLiteral("Linie7")}},
         gaps({9, 11, 14, 16, 28, 29, 18, 20, 22}));
     return design;
-}
-
-QList<MultiRowCell> MultiRowDesign::row(MultiRowView view, int row) const
-{
-    QList<MultiRowCell> result;
-    for (const MultiRowCell &cell : m_cells)
-        if (cell.view == view && cell.row == row)
-            result.append(cell);
-    return result;
-}
-
-const MultiRowCell *MultiRowDesign::cell(const QString &name) const
-{
-    for (const MultiRowCell &cell : m_cells)
-        if (cell.name == name)
-            return &cell;
-    return nullptr;
 }

@@ -1,6 +1,7 @@
 #include "trainer_multi/multi_row_task.h"
 
 #include "shell/random_source.h"
+#include "trainer_frame/trainer_design.h"
 
 int MultiRowTask::multiplicand() const
 {
@@ -24,11 +25,18 @@ qint64 MultiRowTask::partialProduct(int index) const
     return value;
 }
 
-QList<int> MultiRowTask::taskDigits() const
+int MultiRowTask::digit(int row, int column) const
 {
-    QList<int> digits(multiplicandDigits.begin(), multiplicandDigits.end());
-    digits.append(multiplierDigits);
-    return digits;
+    const int rows = int(multiplierDigits.size());
+    if (row == 0) {
+        const int dotColumn = rows + 1;
+        if (column > dotColumn && column <= dotColumn + 4)
+            return digitInColumn(multiplicand(), column - dotColumn);
+        return column >= 1 && column < dotColumn ? multiplierDigits.at(rows - column) : -1;
+    }
+    if (row <= rows)
+        return digitInColumn(partialProduct(row - 1), column);
+    return row == rows + 1 ? digitInColumn(product(), column) : -1;
 }
 
 QStringList MultiRowTask::keyListA() const

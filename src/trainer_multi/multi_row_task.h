@@ -7,7 +7,10 @@
 class RandomSource;
 
 // A four-digit number times a two- or three-digit number: one partial product
-// per multiplier digit, each at the place of its digit, and their sum.
+// per multiplier digit, each at the place of its digit, and their sum. Written
+// on multiplier digits + 5 columns counted from the right: the task row
+// (multiplicand, dot, multiplier), the partial products with their place
+// zeros, highest place first, and the sum.
 struct MultiRowTask {
     std::array<int, 4> multiplicandDigits{5, 0, 0, 1}; // thousands 5-9, ones 1-4
     QList<int> multiplierDigits{2, 2};                 // highest place first, each 2-9
@@ -18,8 +21,8 @@ struct MultiRowTask {
     // The partial product of multiplier digit `index` (0 = highest place), with
     // the zeros of its place: M · digit · 10^place.
     qint64 partialProduct(int index) const;
-    // Every digit of the task row in the order it is drawn and written.
-    QList<int> taskDigits() const;
+    // The digit written at a place of the finished calculation, -1 where none is.
+    int digit(int row, int column) const;
     // The expected numbers as plain decimal texts: each partial product with
     // its zeros, then the full product.
     QStringList keyListA() const;

@@ -1,6 +1,12 @@
 #include "trainer_single/single_row_task.h"
 
 #include "shell/random_source.h"
+#include "trainer_frame/trainer_design.h"
+
+namespace {
+constexpr int multiplicandOnesColumn = 5;
+constexpr int multiplierColumn = 3;
+} // namespace
 
 SingleRowTask SingleRowTask::draw(RandomSource &random)
 {
@@ -13,26 +19,27 @@ SingleRowTask SingleRowTask::draw(RandomSource &random)
     return task;
 }
 
-SingleRowAnswerKey SingleRowAnswerKey::forTask(const SingleRowTask &task)
+int SingleRowTask::digit(int row, int column) const
 {
-    const long long p = task.product();
-    SingleRowAnswerKey key;
-    key.listA = {sevenColumns(task.multiplicand()), sevenColumns(task.m), sevenColumns(100 * p)};
-    key.listB = {sevenColumns(p), sevenColumns(10 * p), sevenColumns(100 * p)};
-    return key;
-}
-
-QString SingleRowAnswerKey::character(const QString &entry, int position)
-{
-    return entry.mid(position - 1, 1);
-}
-
-QString sevenColumns(long long value)
-{
-    return (QStringLiteral("       ") + QString::number(value)).right(7);
-}
-
-QString carryText(int columnSum)
-{
-    return columnSum < 10 ? QStringLiteral("0") : QString::number(columnSum / 10 % 10);
+    switch (row) {
+    case TaskRow:
+        if (column >= multiplicandOnesColumn && column <= columns)
+            return digitInColumn(multiplicand(), column - multiplicandOnesColumn + 1);
+        if (column == multiplierColumn)
+            return m;
+        return column >= 1 && column < multiplierColumn ? 0 : -1;
+    case CarryRow: {
+        // Each carry stands under the multiplicand digit it is added to.
+        if (column <= multiplicandOnesColumn || column > columns)
+            return -1;
+        int carry = 0;
+        for (int c = multiplicandOnesColumn; c < column; ++c)
+            carry = carryOf(digit(TaskRow, c) * m + carry);
+        return carry;
+    }
+    case ResultRow:
+        return column >= 1 && column < columns ? digitInColumn(100LL * product(), column) : -1;
+    default:
+        return -1;
+    }
 }

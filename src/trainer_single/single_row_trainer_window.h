@@ -3,13 +3,8 @@
 #include "trainer_frame/trainer_window.h"
 #include "trainer_single/single_row_trainer_model.h"
 
-#include <array>
-
-class QLabel;
-class QWidget;
-
-// The one-row trainer window (Form1): its task, carries and gap panel in the
-// shared trainer frame; mirrors its model and turns drops into calls.
+// The one-row trainer window (Form1): its commands on the shared trainer
+// frame, with the kind and the gap solution kept in hidden labels.
 class SingleRowTrainerWindow : public TrainerWindow {
     Q_OBJECT
 public:
@@ -18,14 +13,5 @@ public:
     SingleRowTrainerModel &model() { return m_model; }
 
 private:
-    void buildTask();
-    void buildGapPanel();
-    void addDigitField(QWidget *parent, SingleRowElement element, const QRect &twips, bool carry);
-    void mirrorModel();
-
     SingleRowTrainerModel m_model;
-    std::array<QWidget *, singleRowElementCount> m_elements{};
-    QWidget *m_gapPanel = nullptr;
-    QLabel *m_kindIndicator = nullptr;
-    QLabel *m_gapSolution = nullptr;
 };

@@ -1,10 +1,10 @@
 #include "worksheet/worksheet_view.h"
 
+#include "shell/look.h"
 #include "shell/twips.h"
 #include "worksheet/worksheet_builder.h"
 #include "worksheet/worksheet_documents.h"
 
-#include <QColor>
 #include <QFont>
 #include <QListWidget>
 #include <QPalette>
@@ -23,8 +23,6 @@ constexpr int buttonTop = 120;
 constexpr int buttonHeight = 495;
 constexpr qreal listPointSize = 9.75;
 constexpr qreal smallestListPointSize = 6;
-const QColor listText(255, 255, 0);
-const QColor listBackground(128, 128, 255);
 
 QFont listFont()
 {
@@ -57,8 +55,8 @@ WorksheetView::WorksheetView(QWidget *window, SheetKind kind, Platform &platform
     // A sheet has more rows than the list has room for, so the scroll bar always stands there.
     m_list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     QPalette palette = m_list->palette();
-    palette.setColor(QPalette::Base, listBackground);
-    palette.setColor(QPalette::Text, listText);
+    palette.setColor(QPalette::Base, Look::panel);
+    palette.setColor(QPalette::Text, Look::listInk);
     m_list->setPalette(palette);
 
     QPushButton *cancel = addButton(cancelButtonName, QStringLiteral("Abbruch"), 0, 1095);

@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+// The two views of a trainer's calculation: the normal task and the gap panel
+// laid over it.
+enum class TrainerView { Normal, GapPanel };
+
+// What a cell of a calculation holds.
+enum class CellRole {
+    TaskDigit,       // a digit of the task row
+    MultiplierZero,  // a zero of a tens or hundreds multiplier
+    Carry,           // a carried digit: written by the pupil, or given in the gap panel
+    Answer,          // a digit of a product the pupil writes
+    PlaceZero,       // the zero a shifted partial product carries; follows the row layout
+    BroughtDownZero, // a multiplier's zero brought down: earns a point, not needed to finish
+    Given,           // a digit the gap panel shows
+    Gap,             // a digit of the gap panel that a gap may leave out
+    Dot,             // the multiplication dot
+    Rule,            // a rule under a row
+};
+
+struct TrainerCell {
+    QString name;
+    TrainerView view = TrainerView::Normal;
+    int row = 0;    // 0 the task row, counted downwards
+    int column = 0; // counted from the right: column 1 holds the ones of the result
+    CellRole role = CellRole::Given;
+    int span = 1;   // a rule runs under this many columns, from `column` leftwards
+};
+
+// Where every cell of a trainer's calculation stands and what it holds: the
+// one design every trainer is built from.
+class TrainerDesign {
+public:
+    TrainerDesign(int columns, int rows, QList<TrainerCell> cells);
+
+    int columns() const { return m_columns; }
+    int rows() const { return m_rows; }
+    int size() const { return int(m_cells.size()); }
+    const TrainerCell &cell(int index) const { return m_cells.at(index); }
+    const QList<TrainerCell> &cells() const { return m_cells; }
+    // -1 when the design has no cell of that name.
+    int indexOf(const QString &name) const;
+    // The digit cell at a place of a view, -1 where there is none.
+    int indexAt(TrainerView view, int row, int column) const;
+
+    // Cells that hold a digit (not the dot or a rule).
+    bool holdsDigit(int index) const;
+    // Cells a dropped digit tile is written into.
+    bool takesDrops(int index) const;
+    // A task is solved once every shown cell that counts holds its digit.
+    bool countsForSolution(int index) const;
+
+private:
+    int m_columns;
+    int m_rows;
+    QList<TrainerCell> m_cells;
+};
+
+// The digit of a number in a column counted from the right (1 the ones), -1
+// left of its highest digit.
+int digitInColumn(qint64 value, int column);
