@@ -51,14 +51,8 @@ CatchGameWindow::CatchGameWindow(Platform &platform, RandomSource &random, Catch
     , m_game(state, random)
     , m_drawColour(Look::ink)
 {
-    setObjectName(QStringLiteral("Form4"));
-    setWindowTitle(windowTitleText);
-    setFixedSize(Twips::size(clientWidth, clientHeight));
-
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, RewardLook::background);
-    setPalette(pal);
-    setAutoFillBackground(true);
+    WindowSetup::fixedWindow(this, QStringLiteral("Form4"), windowTitleText, clientWidth, clientHeight);
+    WindowSetup::setBackground(this, RewardLook::background);
 
     m_drawFont.setFamily(QStringLiteral("Sans Serif"));
     m_drawFont.setStyleHint(QFont::SansSerif);

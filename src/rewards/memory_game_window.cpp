@@ -38,14 +38,8 @@ MemoryGameWindow::MemoryGameWindow(Platform &platform, RandomSource &random)
     : m_platform(platform)
     , m_random(random)
 {
-    setObjectName(QStringLiteral("memo"));
-    setWindowTitle(windowTitleText);
-    setFixedSize(Twips::size(clientWidth, clientHeight));
-
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, RewardLook::background);
-    setPalette(pal);
-    setAutoFillBackground(true);
+    WindowSetup::fixedWindow(this, QStringLiteral("memo"), windowTitleText, clientWidth, clientHeight);
+    WindowSetup::setBackground(this, RewardLook::background);
 
     buildControls();
     showBoard();

@@ -89,6 +89,8 @@ void TrainerModel::newGapTask()
 
 QString TrainerModel::expectedDigit(int cell) const
 {
+    if (cell < 0 || cell >= m_design.size())
+        return {};
     const TrainerCell &c = m_design.cell(cell);
     const int digit = m_hasTask ? solutionDigit(c.row, c.column) : -1;
     return digit < 0 ? QString() : QString::number(digit);

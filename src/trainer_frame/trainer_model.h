@@ -39,10 +39,10 @@ public:
     // The digit a cell expects at this moment; empty before the first task.
     virtual QString expectedDigit(int cell) const;
 
-    QString text(int cell) const { return m_texts.at(cell); }
-    bool isVisible(int cell) const { return m_visible.at(cell); }
+    QString text(int cell) const { return m_texts.value(cell); }
+    bool isVisible(int cell) const { return m_visible.value(cell); }
     // A cell the current gap task left empty for the pupil.
-    bool isOpenGap(int cell) const { return m_openGaps.at(cell); }
+    bool isOpenGap(int cell) const { return m_openGaps.value(cell); }
     bool gapMode() const { return m_gapMode; }
     const PointsAndProgress &rewards() const { return m_score.rewards(); }
     int errors() const { return m_score.errors(); }

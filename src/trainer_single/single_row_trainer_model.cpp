@@ -134,6 +134,8 @@ QStringList SingleRowTrainerModel::keyListB() const
 
 QString SingleRowTrainerModel::expectedDigit(int cell) const
 {
+    if (cell < 0 || cell >= design().size())
+        return {};
     const TrainerCell &c = design().cell(cell);
     if (c.role != R::Carry || c.view != TrainerView::Normal || !hasTask())
         return TrainerModel::expectedDigit(cell);

@@ -4,7 +4,7 @@
 
 #include "support/scripted_platform.h"
 #include "support/scripted_random.h"
-#include "support/shell_fixture.h"
+#include "support/shell_test.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -30,11 +30,12 @@ int pixelsNear(const QImage &image, QColor colour)
 }
 } // namespace
 
-class TestInfoWindow : public QObject {
+class TestInfoWindow : public ShellTest {
     Q_OBJECT
+public:
+    TestInfoWindow() : ShellTest(true) {}
+
 private slots:
-    void init();
-    void cleanup();
     void lockIsSetBeforeTheWindowWasEverShown();
     void windowShowsItsTextsCentredAQuarterDown();
     void threeWaysToCloseOnlyHide_data();
@@ -48,25 +49,7 @@ private:
         QTest::mouseClick(m_shell->mainMenu()->findChild<QAbstractButton *>(QStringLiteral("Bild4")),
                           Qt::LeftButton);
     }
-    std::unique_ptr<ShellFixture> m_fixture;
-    ScriptedPlatform *m_platform = nullptr;
-    ScriptedRandom *m_random = nullptr;
-    AppShell *m_shell = nullptr;
 };
-
-void TestInfoWindow::init()
-{
-    m_fixture = std::make_unique<ShellFixture>();
-    m_platform = &m_fixture->platform;
-    m_random = &m_fixture->random;
-    m_shell = &m_fixture->shell;
-    m_shell->start();
-}
-
-void TestInfoWindow::cleanup()
-{
-    m_fixture.reset();
-}
 
 void TestInfoWindow::lockIsSetBeforeTheWindowWasEverShown()
 {

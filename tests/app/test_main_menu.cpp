@@ -5,7 +5,7 @@
 
 #include "support/scripted_platform.h"
 #include "support/scripted_random.h"
-#include "support/shell_fixture.h"
+#include "support/shell_test.h"
 
 #include <QAbstractButton>
 #include <QImage>
@@ -30,11 +30,12 @@ std::pair<int, int> greyRange(const QImage &image, const QRect &part)
 }
 } // namespace
 
-class TestMainMenu : public QObject {
+class TestMainMenu : public ShellTest {
     Q_OBJECT
+public:
+    TestMainMenu() : ShellTest(true) {}
+
 private slots:
-    void init();
-    void cleanup();
     void startCreatesOnlyTheCentredMenu();
     void helpTextIsExactWithCarriageReturnLineFeeds();
     void typingIntoTheHelpLeavesItUnchanged();
@@ -52,25 +53,7 @@ private:
     {
         return m_shell->mainMenu()->findChild<QAbstractButton *>(name);
     }
-    std::unique_ptr<ShellFixture> m_fixture;
-    ScriptedPlatform *m_platform = nullptr;
-    ScriptedRandom *m_random = nullptr;
-    AppShell *m_shell = nullptr;
 };
-
-void TestMainMenu::init()
-{
-    m_fixture = std::make_unique<ShellFixture>();
-    m_platform = &m_fixture->platform;
-    m_random = &m_fixture->random;
-    m_shell = &m_fixture->shell;
-    m_shell->start();
-}
-
-void TestMainMenu::cleanup()
-{
-    m_fixture.reset();
-}
 
 void TestMainMenu::startCreatesOnlyTheCentredMenu()
 {

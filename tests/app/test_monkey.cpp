@@ -107,12 +107,15 @@ QString multiRowKeyFault(MultiRowTrainerWindow *trainer)
     const QStringList key = listItems(trainer, QStringLiteral("Liste1"));
     if (key.isEmpty())
         return {};
-    const MultiRowView view = model.gapMode() ? MultiRowView::GapPanel : MultiRowView::Normal;
-    const QList<MultiRowCell> taskRow = model.design().row(view, 0);
+    const TrainerView view = model.gapMode() ? TrainerView::GapPanel : TrainerView::Normal;
+    QStringList taskRow;
+    for (int i = 0; i < model.design().size(); ++i)
+        if (model.design().cell(i).view == view && model.design().cell(i).row == 0 && model.design().holdsDigit(i))
+            taskRow.append(model.design().cell(i).name);
     qint64 multiplicand = 0;
     QList<int> multiplier;
     for (int i = 0; i < taskRow.size(); ++i) {
-        const int digit = text(trainer, taskRow.at(i).name).toInt();
+        const int digit = text(trainer, taskRow.at(i)).toInt();
         if (i < 4)
             multiplicand = 10 * multiplicand + digit;
         else
@@ -179,15 +182,12 @@ void TestMonkey::randomInputKeepsEveryWindowAndPointRight()
         return list;
     };
     auto expectedDigit = [&](DigitField *field) {
-        QWidget *window = field->window();
-        if (auto *single = qobject_cast<SingleRowTrainerWindow *>(window)) {
-            for (int e = 0; e < singleRowElementCount; ++e)
-                if (elementName(SingleRowElement(e)) == field->objectName())
-                    return single->model().expectedDigit(SingleRowElement(e));
-        }
-        if (auto *multi = qobject_cast<MultiRowTrainerWindow *>(window))
-            return multi->model().expectedDigit(field->objectName());
-        return QString();
+        TrainerModel *model = nullptr;
+        if (auto *single = qobject_cast<SingleRowTrainerWindow *>(field->window()))
+            model = &single->model();
+        else if (auto *multi = qobject_cast<MultiRowTrainerWindow *>(field->window()))
+            model = &multi->model();
+        return model ? model->expectedDigit(model->design().indexOf(field->objectName())) : QString();
     };
     auto pointsOf = [](TrainerWindow *trainer) {
         return trainer->findChild<QLabel *>(QStringLiteral("Bezeichnung22"))->text().toInt();

@@ -6,19 +6,15 @@
 
 #include "support/scripted_platform.h"
 #include "support/scripted_random.h"
-#include "support/shell_fixture.h"
+#include "support/shell_test.h"
 
 #include <QAbstractButton>
 #include <QLabel>
 #include <QtTest/QTest>
 
-using E = SingleRowElement;
-
-class TestRewardDispatch : public QObject {
+class TestRewardDispatch : public ShellTest {
     Q_OBJECT
 private slots:
-    void init();
-    void cleanup();
     void catchInvitationStartsThePreparedGame();
     void quittingTheCatchGameReturnsToTheTrainerWithItsPoints();
     void memoryInvitationSendsTheRocketBack();
@@ -29,38 +25,26 @@ private:
     SingleRowTrainerWindow *trainer() { return m_shell->singleRowTrainer(); }
     QLabel *trainerLabel(const QString &name) { return trainer()->findChild<QLabel *>(name); }
     void openTrainer() { m_fixture->openSingleRowTrainer(); }
+    void dropRight(const QString &name)
+    {
+        SingleRowTrainerModel &model = trainer()->model();
+        const int field = model.design().indexOf(name);
+        if (model.isVisible(field))
+            model.dropDigit(field, model.expectedDigit(field));
+    }
     void earnPoints(int points)
     {
         for (int i = 0; i < points; ++i)
-            trainer()->model().dropDigit(E::CarryOnes, trainer()->model().expectedDigit(E::CarryOnes));
+            dropRight(QStringLiteral("Bezeichnung9"));
     }
     void solveTasks(int tasks)
     {
-        SingleRowTrainerModel &model = trainer()->model();
         for (int t = 0; t < tasks; ++t)
-            for (E field : {E::ProductTenThousands, E::ProductThousands, E::ProductHundreds, E::ProductTens, E::ProductOnes})
-                if (model.isVisible(field))
-                    model.dropDigit(field, model.expectedDigit(field));
+            for (int field : {10, 11, 12, 13, 17})
+                dropRight(QStringLiteral("Bezeichnung%1").arg(field));
     }
 
-    std::unique_ptr<ShellFixture> m_fixture;
-    ScriptedPlatform *m_platform = nullptr;
-    ScriptedRandom *m_random = nullptr;
-    AppShell *m_shell = nullptr;
 };
-
-void TestRewardDispatch::init()
-{
-    m_fixture = std::make_unique<ShellFixture>();
-    m_platform = &m_fixture->platform;
-    m_random = &m_fixture->random;
-    m_shell = &m_fixture->shell;
-}
-
-void TestRewardDispatch::cleanup()
-{
-    m_fixture.reset();
-}
 
 void TestRewardDispatch::catchInvitationStartsThePreparedGame()
 {

@@ -26,14 +26,20 @@ struct Fixture {
         random.append(multiRowDraws(multiplicand, multiplier));
         model.activate();
     }
+    int cell(const QString &name) const { return model.design().indexOf(name); }
+    QString text(const QString &name) const { return model.text(cell(name)); }
+    bool visible(const QString &name) const { return model.isVisible(cell(name)); }
+    QString expected(const QString &name) const { return model.expectedDigit(cell(name)); }
+    void drop(const QString &name, const QString &digit) { model.dropDigit(cell(name), digit); }
     // Every field the pupil can fill right now, from the top row down.
     QStringList openFields() const
     {
-        const MultiRowView view = model.gapMode() ? MultiRowView::GapPanel : MultiRowView::Normal;
+        const TrainerView view = model.gapMode() ? TrainerView::GapPanel : TrainerView::Normal;
+        const TrainerDesign &design = model.design();
         QStringList fields;
-        for (const MultiRowCell &cell : model.design().cells())
-            if (cell.view == view && model.takesDrops(cell.name) && model.isVisible(cell.name))
-                fields.append(cell.name);
+        for (int i = 0; i < design.size(); ++i)
+            if (design.cell(i).view == view && design.takesDrops(i) && model.isVisible(i))
+                fields.append(design.cell(i).name);
         return fields;
     }
     // Drops the right digit on each open field; the number of drops until solved.
@@ -42,7 +48,7 @@ struct Fixture {
         const qsizetype before = platform.messages.size();
         int drops = 0;
         for (const QString &field : openFields()) {
-            model.dropDigit(field, model.expectedDigit(field));
+            drop(field, expected(field));
             ++drops;
             if (platform.messages.size() > before)
                 break;
@@ -96,10 +102,10 @@ void TestMultiRowTrainerModel::keyListOfTheExtremeTasks()
     QVERIFY(f.model.keyListB().isEmpty());
     QCOMPARE(f.random.reseeds(), 1);
     // The task row shows the digits in their places.
-    QCOMPARE(f.model.text(QStringLiteral("Bezeichnung1")), QString::number(multiplicand / 1000));
-    QCOMPARE(f.model.text(QStringLiteral("Bezeichnung4")), QString::number(multiplicand % 10));
-    QCOMPARE(f.model.text(QStringLiteral("Bezeichnung5")), QString::number(multiplier.first()));
-    QCOMPARE(f.model.text(multiplier.size() == 3 ? QStringLiteral("Bezeichnung10")
+    QCOMPARE(f.text(QStringLiteral("Bezeichnung1")), QString::number(multiplicand / 1000));
+    QCOMPARE(f.text(QStringLiteral("Bezeichnung4")), QString::number(multiplicand % 10));
+    QCOMPARE(f.text(QStringLiteral("Bezeichnung5")), QString::number(multiplier.first()));
+    QCOMPARE(f.text(multiplier.size() == 3 ? QStringLiteral("Bezeichnung10")
                                                  : QStringLiteral("Bezeichnung6")),
              QString::number(multiplier.last()));
 }
@@ -130,7 +136,7 @@ void TestMultiRowTrainerModel::expectedDigitOfEveryField()
     f.newTask(5678, multiplier);
     QString expected;
     for (const QString &number : fields)
-        expected += f.model.expectedDigit(QStringLiteral("Bezeichnung") + number);
+        expected += f.expected(QStringLiteral("Bezeichnung") + number);
     QCOMPARE(expected, digits);
     QCOMPARE(f.openFields().size(), fields.size());
 }
@@ -163,32 +169,32 @@ void TestMultiRowTrainerModel::taskIsSolvedByItsLastDigitInEitherLayout()
     QCOMPARE(f.model.rewards().points(), digits);
     QCOMPARE(f.model.rewards().rocketTop(), 4680 - 240);
     // The next task stands at once, all its fields empty.
-    QCOMPARE(f.model.text(QStringLiteral("Bezeichnung1")), QStringLiteral("7"));
-    QCOMPARE(f.model.text(QStringLiteral("Bezeichnung17")), QString());
+    QCOMPARE(f.text(QStringLiteral("Bezeichnung1")), QStringLiteral("7"));
+    QCOMPARE(f.text(QStringLiteral("Bezeichnung17")), QString());
 }
 
 void TestMultiRowTrainerModel::layoutSwitchKeepsTheTaskAndIsReadWhenChecking()
 {
     Fixture f(2);
     f.newTask(5001, {2, 2});
-    f.model.dropDigit(QStringLiteral("Bezeichnung9"), QStringLiteral("0"));
+    f.drop(QStringLiteral("Bezeichnung9"), QStringLiteral("0"));
     f.model.toggleRowLayout();
-    QVERIFY(!f.model.isVisible(QStringLiteral("Bezeichnung9")));
-    QVERIFY(!f.model.isVisible(QStringLiteral("luecke7")));
+    QVERIFY(!f.visible(QStringLiteral("Bezeichnung9")));
+    QVERIFY(!f.visible(QStringLiteral("luecke7")));
     f.model.toggleRowLayout();
-    QCOMPARE(f.model.text(QStringLiteral("Bezeichnung9")), QStringLiteral("0")); // kept through both switches
+    QCOMPARE(f.text(QStringLiteral("Bezeichnung9")), QStringLiteral("0")); // kept through both switches
     QCOMPARE(f.model.keyListA().first(), QStringLiteral("100020"));
 
     // Flush with the zero field empty: all other digits do not solve the task.
     f.newTask(5001, {2, 2});
     for (const QString &field : f.openFields())
         if (field != QStringLiteral("Bezeichnung9"))
-            f.model.dropDigit(field, f.model.expectedDigit(field));
+            f.drop(field, f.expected(field));
     QVERIFY(f.platform.messages.isEmpty());
     // The check reads the layout when it runs: in the staircase the zero is supplied.
     f.model.toggleRowLayout();
     QVERIFY(f.platform.messages.isEmpty());
-    f.model.dropDigit(QStringLiteral("Bezeichnung34"), QStringLiteral("2"));
+    f.drop(QStringLiteral("Bezeichnung34"), QStringLiteral("2"));
     QCOMPARE(f.platform.messageTexts(), QStringList{solvedText});
 }
 
@@ -198,15 +204,15 @@ void TestMultiRowTrainerModel::wrongDigitIsCountedAndRemoved()
     f.newTask(5001, {2, 2, 2});
     QString shownWhileReported;
     f.platform.whileMessageOpen = [&](const ScriptedPlatform::Message &) {
-        shownWhileReported = f.model.text(QStringLiteral("Bezeichnung27"));
+        shownWhileReported = f.text(QStringLiteral("Bezeichnung27"));
     };
-    f.model.dropDigit(QStringLiteral("Bezeichnung27"), QStringLiteral("1")); // a zero field takes only "0"
+    f.drop(QStringLiteral("Bezeichnung27"), QStringLiteral("1")); // a zero field takes only "0"
     QCOMPARE(shownWhileReported, QStringLiteral("1"));
-    QCOMPARE(f.model.text(QStringLiteral("Bezeichnung27")), QString());
+    QCOMPARE(f.text(QStringLiteral("Bezeichnung27")), QString());
     QCOMPARE(f.model.errors(), 1);
     QCOMPARE(f.platform.messages.first().title, QStringLiteral("Fehler"));
-    f.model.dropDigit(QStringLiteral("Bezeichnung27"), QStringLiteral("0"));
-    f.model.dropDigit(QStringLiteral("Bezeichnung27"), QStringLiteral("0"));
+    f.drop(QStringLiteral("Bezeichnung27"), QStringLiteral("0"));
+    f.drop(QStringLiteral("Bezeichnung27"), QStringLiteral("0"));
     QCOMPARE(f.model.rewards().points(), 2);
 }
 
@@ -235,19 +241,20 @@ void TestMultiRowTrainerModel::gapTaskLeavesItsDigitsOut()
     QVERIFY(f.model.gapMode());
     QCOMPARE(f.model.keyListB(), keyB);
     QString shown;
-    for (const MultiRowCell &cell : f.model.design().row(MultiRowView::GapPanel, 1))
-        shown += f.model.text(cell.name).isEmpty() ? QStringLiteral("_") : f.model.text(cell.name);
+    for (const TrainerCell &cell : f.model.design().cells())
+        if (cell.view == TrainerView::GapPanel && cell.row == 1)
+            shown += f.text(cell.name).isEmpty() ? QStringLiteral("_") : f.text(cell.name);
     QCOMPARE(shown, firstRow);
-    QCOMPARE(f.model.text(QStringLiteral("luecke1")), QString::number(multiplicand / 1000));
+    QCOMPARE(f.text(QStringLiteral("luecke1")), QString::number(multiplicand / 1000));
     // The normal view is not touched by a gap task.
-    QCOMPARE(f.model.text(QStringLiteral("Bezeichnung1")), QString());
+    QCOMPARE(f.text(QStringLiteral("Bezeichnung1")), QString());
 
     // Solved by the last gap, whatever the layout.
     f.model.toggleRowLayout();
     f.random.append(multiRowDraws(6666, QList<int>(rows, 6)));
     QCOMPARE(f.solve(), int(keyB.size()));
     QCOMPARE(f.platform.messages.last().title, QStringLiteral("Lückenaufgabe"));
-    QCOMPARE(f.model.text(QStringLiteral("luecke1")), QStringLiteral("6")); // the next gap task
+    QCOMPARE(f.text(QStringLiteral("luecke1")), QStringLiteral("6")); // the next gap task
     QVERIFY(f.model.gapMode());
 }
 
@@ -257,14 +264,14 @@ void TestMultiRowTrainerModel::gapModeLastsUntilNormal()
     f.random.append(multiRowDraws(5001, {2, 2}));
     f.model.chooseGaps();
     f.newTask(6002, {3, 3}); // activation in gap mode replaces the gap task
-    QCOMPARE(f.model.text(QStringLiteral("luecke1")), QStringLiteral("6"));
+    QCOMPARE(f.text(QStringLiteral("luecke1")), QStringLiteral("6"));
     f.random.append(multiRowDraws(7003, {4, 4}));
     f.model.chooseGaps(); // "Lücke" again: another gap task
-    QCOMPARE(f.model.text(QStringLiteral("luecke1")), QStringLiteral("7"));
+    QCOMPARE(f.text(QStringLiteral("luecke1")), QStringLiteral("7"));
     f.random.append(multiRowDraws(8004, {5, 5}));
     f.model.chooseNormal();
     QVERIFY(!f.model.gapMode());
-    QCOMPARE(f.model.text(QStringLiteral("Bezeichnung1")), QStringLiteral("8"));
+    QCOMPARE(f.text(QStringLiteral("Bezeichnung1")), QStringLiteral("8"));
     QCOMPARE(f.model.keyListA().last(), QString::number(8004 * 55));
     f.model.chooseGaps();
     f.model.leave(); // "Ende" leaves gap mode without a task
@@ -301,9 +308,9 @@ void TestMultiRowTrainerModel::dropsThatDoNotBelongAreIgnored()
         f.model.activate();
     if (staircase)
         f.model.toggleRowLayout();
-    const QString before = f.model.text(field);
-    f.model.dropDigit(field, digit);
-    QCOMPARE(f.model.text(field), before);
+    const QString before = f.text(field);
+    f.drop(field, digit);
+    QCOMPARE(f.text(field), before);
     QCOMPARE(f.model.rewards().points() + f.model.errors(), 0);
     QVERIFY(f.platform.messages.isEmpty());
 }
@@ -327,12 +334,15 @@ void TestMultiRowTrainerModel::drawsStayInTheirRanges()
     lengths.append(4 + rows);
     for (int i = 0; i < 3000; ++i) {
         platform.clock += 0.001;
-        model.newNormalTask();
-        const MultiRowTask &task = model.task();
-        QVERIFY(task.multiplicand() >= 5001 && task.multiplicand() <= 9994);
-        QVERIFY(task.multiplicandDigits[3] >= 1 && task.multiplicandDigits[3] <= 4);
-        for (int digit : task.multiplierDigits)
-            QVERIFY(digit >= 2 && digit <= 9);
+        model.activate();
+        QString taskRow;
+        for (int c = 0; c < model.design().size(); ++c)
+            if (model.design().cell(c).view == TrainerView::Normal && model.design().cell(c).row == 0)
+                taskRow += model.text(c);
+        const int multiplicand = taskRow.left(4).toInt();
+        QVERIFY(multiplicand >= 5001 && multiplicand <= 9994 && multiplicand % 10 >= 1 && multiplicand % 10 <= 4);
+        for (QChar digit : taskRow.mid(4))
+            QVERIFY(digit >= QLatin1Char('2') && digit <= QLatin1Char('9'));
         const QStringList key = model.keyListA();
         qint64 sum = 0;
         for (int e = 0; e < key.size(); ++e) {

@@ -7,7 +7,7 @@
 
 #include "support/drop.h"
 #include "support/multi_row_draws.h"
-#include "support/shell_fixture.h"
+#include "support/shell_test.h"
 
 #include <QAbstractButton>
 #include <QLabel>
@@ -20,11 +20,9 @@ const QString solvedText = QStringLiteral("Die Aufgabe wurde richtig gelöst.\r\
 
 // Both multi-row trainers, driven as a pupil drives them: opened from the menu,
 // tiles dropped on the real fields, commands clicked.
-class TestMultiRowTrainerWindow : public QObject {
+class TestMultiRowTrainerWindow : public ShellTest {
     Q_OBJECT
 private slots:
-    void init();
-    void cleanup();
     void menuOpensTheTrainerWithItsTask_data();
     void menuOpensTheTrainerWithItsTask();
     void cellsStandOnOneGridUnderTheirMultiplierDigits_data();
@@ -65,27 +63,17 @@ private:
     int solveWithTiles()
     {
         MultiRowTrainerModel &model = trainer()->model();
-        const MultiRowView view = model.gapMode() ? MultiRowView::GapPanel : MultiRowView::Normal;
+        const TrainerDesign &design = model.design();
+        const TrainerView view = model.gapMode() ? TrainerView::GapPanel : TrainerView::Normal;
         int drops = 0;
-        for (const MultiRowCell &cell : model.design().cells())
-            if (cell.view == view && named(cell.name)->isVisible() && model.takesDrops(cell.name))
-                drops += dropTile(named(cell.name), model.expectedDigit(cell.name)) ? 1 : 0;
+        for (int i = 0; i < design.size(); ++i)
+            if (design.cell(i).view == view && design.takesDrops(i) && named(design.cell(i).name)->isVisible())
+                drops += dropTile(named(design.cell(i).name), model.expectedDigit(i)) ? 1 : 0;
         return drops;
     }
 
-    std::unique_ptr<ShellFixture> m_fixture;
     int m_rows = 2;
 };
-
-void TestMultiRowTrainerWindow::init()
-{
-    m_fixture = std::make_unique<ShellFixture>();
-}
-
-void TestMultiRowTrainerWindow::cleanup()
-{
-    m_fixture.reset();
-}
 
 void TestMultiRowTrainerWindow::addRows()
 {
@@ -125,8 +113,8 @@ void TestMultiRowTrainerWindow::menuOpensTheTrainerWithItsTask()
     for (const char *name : {"Bezeichnung22", "Bezeichnung23"})
         QCOMPARE(named(QString::fromLatin1(name))->text(), QStringLiteral("0"));
     // Every cell of both views exists under its name.
-    for (const MultiRowCell &cell : window->model().design().cells())
-        QVERIFY2(named(cell.name), qPrintable(cell.name));
+    for (const TrainerCell &cell : window->model().design().cells())
+        QVERIFY2(named<QWidget>(cell.name), qPrintable(cell.name));
     // "Hilfe" is the same help as in the one-row trainer.
     click(QStringLiteral("Befehl15"));
     QCOMPARE(m_fixture->platform.messages.last().title, QStringLiteral("Hilfe"));
@@ -143,13 +131,23 @@ void TestMultiRowTrainerWindow::cellsStandOnOneGridUnderTheirMultiplierDigits()
 {
     QFETCH(int, rows);
     MultiRowTrainerWindow *window = open(rows);
-    const MultiRowDesign &design = window->model().design();
+    const TrainerDesign &design = window->model().design();
     const QRect frame = named<QWidget>(QStringLiteral("Figur4"))->geometry();
     QHash<int, int> columnLeft;
-    for (const MultiRowCell &cell : design.cells()) {
+    auto row = [&design](int r) {
+        QList<TrainerCell> cells;
+        for (int i = 0; i < design.size(); ++i)
+            if (design.cell(i).view == TrainerView::Normal && design.cell(i).row == r && design.holdsDigit(i))
+                cells.append(design.cell(i));
+        return cells;
+    };
+    for (int i = 0; i < design.size(); ++i) {
+        const TrainerCell &cell = design.cell(i);
+        if (!design.holdsDigit(i))
+            continue;
         const QLabel *label = named(cell.name);
         QCOMPARE(label->width(), label->height());
-        if (cell.view == MultiRowView::Normal)
+        if (cell.view == TrainerView::Normal)
             QVERIFY2(frame.contains(label->geometry()), qPrintable(cell.name));
         // One column pitch, the same in the normal view and on the gap panel.
         const int left = label->mapTo(window, QPoint()).x();
@@ -159,12 +157,12 @@ void TestMultiRowTrainerWindow::cellsStandOnOneGridUnderTheirMultiplierDigits()
     for (int column = 2; column <= design.columns(); ++column)
         QCOMPARE(columnLeft.value(column - 1) - columnLeft.value(column), 40);
     // Each partial product ends under its multiplier digit.
-    const QList<MultiRowCell> multiplier = design.row(MultiRowView::Normal, 0).mid(4);
-    for (int row = 1; row <= rows; ++row) {
-        const MultiRowCell digit = multiplier.at(row - 1);
-        const int zeros = rows - row;
+    const QList<TrainerCell> multiplier = row(0).mid(4);
+    for (int r = 1; r <= rows; ++r) {
+        const TrainerCell digit = multiplier.at(r - 1);
+        const int zeros = rows - r;
         QCOMPARE(digit.column, zeros + 1);
-        const MultiRowCell last = design.row(MultiRowView::Normal, row).at(design.row(MultiRowView::Normal, row).size() - 1 - zeros);
+        const TrainerCell last = row(r).at(row(r).size() - 1 - zeros);
         QCOMPARE(named(last.name)->x(), named(digit.name)->x());
     }
 }
@@ -206,8 +204,8 @@ void TestMultiRowTrainerWindow::layoutButtonHidesTheZerosInBothViews()
     QFETCH(int, rows);
     MultiRowTrainerWindow *window = open(rows);
     QStringList zeros;
-    for (const MultiRowCell &cell : window->model().design().cells())
-        if (cell.role == CellRole::Zero)
+    for (const TrainerCell &cell : window->model().design().cells())
+        if (cell.role == CellRole::PlaceZero)
             zeros.append(cell.name);
     QCOMPARE(zeros.size(), rows == 3 ? 6 : 2);
     click(QStringLiteral("Befehl12"));

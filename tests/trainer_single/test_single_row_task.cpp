@@ -9,10 +9,10 @@ class TestSingleRowTask : public QObject {
 private slots:
     void drawsDigitsInOrderWithTheirRanges_data();
     void drawsDigitsInOrderWithTheirRanges();
-    void answerKeyInSevenColumns_data();
-    void answerKeyInSevenColumns();
-    void carryTexts_data();
-    void carryTexts();
+    void writtenCalculation_data();
+    void writtenCalculation();
+    void carries_data();
+    void carries();
 };
 
 void TestSingleRowTask::drawsDigitsInOrderWithTheirRanges_data()
@@ -42,47 +42,50 @@ void TestSingleRowTask::drawsDigitsInOrderWithTheirRanges()
     QCOMPARE(random.remaining(), 0);
 }
 
-void TestSingleRowTask::answerKeyInSevenColumns_data()
+void TestSingleRowTask::writtenCalculation_data()
 {
     QTest::addColumn<QList<int>>("digits");
-    QTest::addColumn<QStringList>("listA");
-    QTest::addColumn<QStringList>("listB");
-    QTest::newRow("four-digit product 1234 * 3")
-        << QList<int>{1, 2, 3, 4, 3} << QStringList{"   1234", "      3", " 370200"}
-        << QStringList{"   3702", "  37020", " 370200"};
-    QTest::newRow("smallest product 1001 * 2")
-        << QList<int>{1, 0, 0, 1, 2} << QStringList{"   1001", "      2", " 200200"}
-        << QStringList{"   2002", "  20020", " 200200"};
-    QTest::newRow("largest product fills all seven columns")
-        << QList<int>{9, 9, 9, 9, 9} << QStringList{"   9999", "      9", "8999100"}
-        << QStringList{"  89991", " 899910", "8999100"};
+    QTest::addColumn<QString>("taskRow");   // columns 8 to 1, "." where nothing is written
+    QTest::addColumn<QString>("carryRow");
+    QTest::addColumn<QString>("resultRow");
+    QTest::newRow("1234 * 3: carries 0, 1, 1 and a four-digit product")
+        << QList<int>{1, 2, 3, 4, 3} << "1234.300" << "011....." << "..370200";
+    QTest::newRow("3005 * 4: carries 0, 0, 2 and a five-digit product")
+        << QList<int>{3, 0, 0, 5, 4} << "3005.400" << "002....." << ".1202000";
+    QTest::newRow("9999 * 9: the highest carries and product")
+        << QList<int>{9, 9, 9, 9, 9} << "9999.900" << "888....." << ".8999100";
 }
 
-void TestSingleRowTask::answerKeyInSevenColumns()
+void TestSingleRowTask::writtenCalculation()
 {
     QFETCH(QList<int>, digits);
-    QFETCH(QStringList, listA);
-    QFETCH(QStringList, listB);
-    SingleRowTask task{digits[0], digits[1], digits[2], digits[3], digits[4]};
-    const SingleRowAnswerKey key = SingleRowAnswerKey::forTask(task);
-    QCOMPARE(key.listA, listA);
-    QCOMPARE(key.listB, listB);
+    const SingleRowTask task{digits[0], digits[1], digits[2], digits[3], digits[4]};
+    auto row = [&task](int r) {
+        QString written;
+        for (int column = SingleRowTask::columns; column >= 1; --column) {
+            const int digit = task.digit(r, column);
+            written += digit < 0 ? QStringLiteral(".") : QString::number(digit);
+        }
+        return written;
+    };
+    QTEST(row(SingleRowTask::TaskRow), "taskRow");
+    QTEST(row(SingleRowTask::CarryRow), "carryRow");
+    QTEST(row(SingleRowTask::ResultRow), "resultRow");
 }
 
-void TestSingleRowTask::carryTexts_data()
+void TestSingleRowTask::carries_data()
 {
     QTest::addColumn<int>("sum");
-    QTest::addColumn<QString>("carry");
-    QTest::newRow("no carry is a zero, not empty") << 8 << "0";
-    QTest::newRow("exactly ten") << 10 << "1";
-    QTest::newRow("highest column sum") << 89 << "8";
+    QTest::addColumn<int>("carry");
+    QTest::newRow("no carry is a zero") << 8 << 0;
+    QTest::newRow("exactly ten") << 10 << 1;
+    QTest::newRow("highest column sum") << 89 << 8;
 }
 
-void TestSingleRowTask::carryTexts()
+void TestSingleRowTask::carries()
 {
     QFETCH(int, sum);
-    QFETCH(QString, carry);
-    QCOMPARE(carryText(sum), carry);
+    QTEST(SingleRowTask::carryOf(sum), "carry");
 }
 
 QTEST_APPLESS_MAIN(TestSingleRowTask)
