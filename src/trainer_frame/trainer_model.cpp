@@ -23,7 +23,7 @@ bool TrainerModel::isDigitText(const QString &text)
 
 void TrainerModel::activate()
 {
-    if (m_gapMode)
+    if (gapMode())
         newGapTask();
     else
         newNormalTask();
@@ -36,7 +36,7 @@ void TrainerModel::showHelp()
 
 void TrainerModel::leave()
 {
-    m_gapMode = false;
+    m_inSight = TrainerView::Normal;
     emit changed();
     emit leaveRequested();
 }
@@ -102,14 +102,14 @@ void TrainerModel::dropDigit(int cell, const QString &digit)
         || !isDigitText(digit))
         return;
     const TrainerView view = m_design.cell(cell).view;
-    if ((view == TrainerView::GapPanel) != m_gapMode)
+    if (view != m_inSight)
         return;
 
     m_texts[cell] = digit;
-    emit changed();
     if (digit == expectedDigit(cell)) {
         m_score.addPoint();
     } else {
+        emit changed(); // the wrong digit stays in sight while it is reported
         m_score.reportWrongDigit(m_platform);
         m_texts[cell].clear();
     }

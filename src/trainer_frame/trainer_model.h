@@ -43,7 +43,8 @@ public:
     bool isVisible(int cell) const { return m_visible.value(cell); }
     // A cell the current gap task left empty for the pupil.
     bool isOpenGap(int cell) const { return m_openGaps.value(cell); }
-    bool gapMode() const { return m_gapMode; }
+    // Gap mode: the gap panel is in sight and takes the drops.
+    bool gapMode() const { return m_inSight == TrainerView::GapPanel; }
     const PointsAndProgress &rewards() const { return m_score.rewards(); }
     int errors() const { return m_score.errors(); }
 
@@ -58,7 +59,7 @@ signals:
 protected:
     void newNormalTask();
     void newGapTask();
-    void setGapMode(bool on) { m_gapMode = on; }
+    void bringIntoSight(TrainerView view) { m_inSight = view; }
     bool hasTask() const { return m_hasTask; }
     bool showsGapTask() const { return m_hasTask && m_taskView == TrainerView::GapPanel; }
     void setVisible(int cell, bool visible) { m_visible[cell] = visible; }
@@ -86,7 +87,7 @@ private:
     QStringList m_texts;
     QList<bool> m_visible;
     QList<bool> m_openGaps;
-    bool m_gapMode = false;
+    TrainerView m_inSight = TrainerView::Normal;
     bool m_hasTask = false;
     TrainerView m_taskView = TrainerView::Normal;
 };

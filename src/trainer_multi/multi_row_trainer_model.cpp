@@ -35,13 +35,13 @@ void MultiRowTrainerModel::drawTask()
 
 void MultiRowTrainerModel::chooseNormal()
 {
-    setGapMode(false);
+    bringIntoSight(TrainerView::Normal);
     newNormalTask();
 }
 
 void MultiRowTrainerModel::chooseGaps()
 {
-    setGapMode(true);
+    bringIntoSight(TrainerView::GapPanel);
     newGapTask();
 }
 

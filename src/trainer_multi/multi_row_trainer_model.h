@@ -15,8 +15,6 @@ public:
     MultiRowTrainerModel(const MultiRowDesign &design, Platform &platform, RandomSource &random,
                          QObject *parent = nullptr);
 
-    const MultiRowDesign &rowDesign() const { return m_rowDesign; }
-
     // Commands.
     void chooseNormal();    // "Normal"
     void chooseGaps();      // "Lücke"

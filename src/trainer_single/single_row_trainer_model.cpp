@@ -183,13 +183,13 @@ void SingleRowTrainerModel::chooseKind(MultiplierKind kind)
 {
     m_kind = kind;
     m_kindNamesGaps = false;
-    setGapMode(false);
+    bringIntoSight(TrainerView::Normal);
     newNormalTask();
 }
 
 void SingleRowTrainerModel::chooseGaps()
 {
     m_kindNamesGaps = true;
-    setGapMode(true);
+    bringIntoSight(TrainerView::GapPanel);
     newGapTask();
 }

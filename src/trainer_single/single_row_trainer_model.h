@@ -21,7 +21,6 @@ public:
     void chooseKind(MultiplierKind kind); // "mal E", "mal Z", "mal H"
     void chooseGaps();                    // "Lücke"
 
-    MultiplierKind kind() const { return m_kind; }
     QString caption() const;
     // "E", "Z", "H"; after "Lücke" "LE", "LZ", "LH" until a kind is chosen again.
     QString kindIndicator() const;
