@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTime>
+#include <QWindow>
 
 MessageAnswer QtPlatform::message(const QString &text, const QString &title, MessageButtons buttons,
                                   MessageIcon icon, DefaultButton defaultButton)
@@ -26,6 +27,7 @@ MessageAnswer QtPlatform::message(const QString &text, const QString &title, Mes
     case MessageIcon::Question: box.setIcon(QMessageBox::Question); break;
     case MessageIcon::Stop: box.setIcon(QMessageBox::Critical); break;
     }
+    placeBesideKeptArea(box);
     if (buttons == MessageButtons::Ok) {
         QPushButton *ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
         box.setDefaultButton(ok);
@@ -121,6 +123,26 @@ QWidget *QtPlatform::askingWindow()
             return window;
     }
     return active;
+}
+
+// A window may keep part of itself in sight of its boxes (a trainer its
+// calculation): the box then stands beside that part, its frame counted as
+// the asking window's.
+void QtPlatform::placeBesideKeptArea(QDialog &box)
+{
+    const QWidget *window = box.parentWidget();
+    const QWidget *area = window ? WindowSetup::areaKeptFromMessages(window) : nullptr;
+    if (!area || !area->isVisible())
+        return;
+    const QScreen *screen = window->screen();
+    if (!screen)
+        return;
+    box.adjustSize();
+    QMargins frame;
+    if (const QWindow *handle = window->windowHandle())
+        frame = handle->frameMargins();
+    const QRect kept(area->mapToGlobal(QPoint()), area->size());
+    box.move(WindowSetup::besideArea(kept, box.size().grownBy(frame), screen->availableGeometry()));
 }
 
 QString QtPlatform::displayText(const QString &text)

@@ -2,6 +2,7 @@
 
 #include "shell/platform.h"
 
+class QDialog;
 class QWidget;
 
 // The platform on a real desktop: Qt's message boxes with German buttons,
@@ -26,4 +27,7 @@ public:
     // The window a dialog stands over: the pupil's working window, which is the
     // one that asks, even when a window beside it was the last one active.
     static QWidget *askingWindow();
+
+private:
+    static void placeBesideKeptArea(QDialog &box);
 };

@@ -23,6 +23,8 @@ private slots:
     void yesNoBoxSpeaksGermanAndDefaultsToNo();
     void inputDialogReturnsEmptyWhenCancelled();
     void boxStandsOverTheWindowThatAsks();
+    void boxStandsBesideTheAreaItKeepsInSight_data();
+    void boxStandsBesideTheAreaItKeepsInSight();
     void pdfDialogAsksBeforeReplacingTheFileItWrites_data();
     void pdfDialogAsksBeforeReplacingTheFileItWrites();
 
@@ -163,6 +165,27 @@ void TestQtPlatform::pdfDialogAsksBeforeReplacingTheFileItWrites()
 }
 
 // The info window beside the menu was active last; the menu asks.
+void TestQtPlatform::boxStandsBesideTheAreaItKeepsInSight_data()
+{
+    QTest::addColumn<QRect>("area");
+    QTest::addColumn<QRect>("screen");
+    QTest::addColumn<QPoint>("corner");
+    const QRect screen(0, 0, 1024, 768);
+    QTest::newRow("room on the right") << QRect(300, 200, 400, 240) << screen << QPoint(708, 219);
+    QTest::newRow("the screen ends: left") << QRect(600, 200, 400, 240) << screen << QPoint(292, 219);
+    QTest::newRow("wide area: below") << QRect(50, 100, 900, 240) << screen << QPoint(349, 348);
+    QTest::newRow("tall and wide: above") << QRect(50, 300, 900, 460) << screen << QPoint(349, 92);
+    QTest::newRow("no room at all: it covers least, on the screen")
+        << QRect(10, 10, 1000, 740) << screen << QPoint(359, 568);
+}
+
+void TestQtPlatform::boxStandsBesideTheAreaItKeepsInSight()
+{
+    QFETCH(QRect, area);
+    QFETCH(QRect, screen);
+    QTEST(WindowSetup::besideArea(area, QSize(300, 200), screen), "corner");
+}
+
 void TestQtPlatform::boxStandsOverTheWindowThatAsks()
 {
     QWidget working;
