@@ -8,17 +8,25 @@ here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 build="${RECHENHEFT_BUILD_DIR:-$here/build}"
 mode="${1:-run}"
 
-packages=(
-    build-essential cmake ninja-build pkg-config
-    qt6-base-dev qt6-translations-l10n libgl-dev
-    fonts-liberation fonts-dejavu-core
+# Building and running the program (dpkg-dev brings dpkg-buildflags).
+program_packages=(
+    build-essential dpkg-dev cmake ninja-build
+    qt6-base-dev qt6-translations-l10n fonts-liberation fonts-dejavu-core
+)
+# Making the package: dpkg-shlibdeps (dpkg-dev) reads the libraries' packages off the binaries found by file.
+package_packages=(file)
+# The test suite: a private X server with a window manager and tools to drive it,
+# the start-up probe, the validators for the menu entry and the AppStream data,
+# lintian and reuse.
+test_packages=(
+    pkg-config libxcb-damage0-dev
     xvfb xauth xdotool xclip imagemagick poppler-utils openbox wmctrl x11-utils
-    desktop-file-utils appstream dpkg-dev file libxcb-damage0-dev
+    desktop-file-utils appstream file lintian reuse
 )
 
 install_missing() {
     local missing=()
-    for p in "${packages[@]}"; do
+    for p in "$@"; do
         dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
     done
     [ ${#missing[@]} -eq 0 ] && return 0
@@ -29,13 +37,21 @@ install_missing() {
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
-build_program() {
-    cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-    cmake --build "$build" -j "$(nproc)"
+# Built with Debian's hardening flags (fortify, stack protector, relro, bindnow),
+# as a package built by debhelper would be; CMake reads them on the first configure.
+configure() {
+    local flags
+    flags="$(cd "$here" && DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --export=sh)"
+    (
+        eval "$flags"
+        export CXXFLAGS="$CPPFLAGS $CXXFLAGS"
+        cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+    )
 }
 
 # The same suite on a build with AddressSanitizer and UndefinedBehaviorSanitizer:
 # the first memory error, leak or undefined behaviour fails the test that met it.
+# The checks of the installed files and the package are not repeated there.
 test_sanitized() {
     local asan="${RECHENHEFT_ASAN_BUILD_DIR:-$here/build-asan}"
     cmake -S "$here" -B "$asan" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g" \
@@ -44,19 +60,21 @@ test_sanitized() {
     ASAN_OPTIONS="detect_leaks=1:halt_on_error=1:detect_stack_use_after_return=1" \
     LSAN_OPTIONS="suppressions=$here/tests/sanitizer/lsan.supp:print_suppressions=0" \
     UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1" \
-        ctest --test-dir "$asan" --output-on-failure -j 2
+        ctest --test-dir "$asan" --output-on-failure -j 2 -LE package
 }
 
 case "$mode" in
 run)
-    install_missing
-    build_program
+    install_missing "${program_packages[@]}"
+    configure
+    cmake --build "$build" -j "$(nproc)" --target rechenheft
     exec "$build/rechenheft"
     ;;
 test)
-    install_missing
+    install_missing "${program_packages[@]}" "${package_packages[@]}" "${test_packages[@]}"
     SECONDS=0
-    build_program
+    configure
+    cmake --build "$build" -j "$(nproc)"
     ctest --test-dir "$build" --output-on-failure -j 2
     echo "build and suite: $SECONDS s"
     [ "${RECHENHEFT_SANITIZERS:-on}" = off ] && exit 0
@@ -65,8 +83,9 @@ test)
     echo "sanitizer build and suite: $SECONDS s"
     ;;
 package)
-    install_missing
-    build_program
+    install_missing "${program_packages[@]}" "${package_packages[@]}"
+    configure
+    cmake --build "$build" -j "$(nproc)" --target rechenheft manual_pages
     (cd "$build" && cpack -G DEB)
     ;;
 *)
