@@ -73,7 +73,7 @@ run)
 test)
     install_missing "${program_packages[@]}" "${package_packages[@]}" "${test_packages[@]}"
     SECONDS=0
-    configure
+    configure -DBUILD_TESTING=ON
     cmake --build "$build" -j "$(nproc)"
     ctest --test-dir "$build" --output-on-failure -j 2
     echo "build and suite: $SECONDS s"
@@ -84,8 +84,8 @@ test)
     ;;
 package)
     install_missing "${program_packages[@]}" "${package_packages[@]}"
-    configure
-    cmake --build "$build" -j "$(nproc)" --target rechenheft manual_pages
+    configure -DBUILD_TESTING=OFF
+    cmake --build "$build" -j "$(nproc)"
     (cd "$build" && cpack -G DEB)
     ;;
 *)
