@@ -52,11 +52,7 @@ grep -q 'written multiplication' <<<"$(dpkg-deb -f "${deb[0]}" Description)" || 
 dpkg-deb --fsys-tarfile "${deb[0]}" | tar -xO ./usr/share/doc/rechenheft/changelog.gz | gzip -d \
     | grep -qF -- " -- $maintainer  " || fail "the changelog is not signed by the maintainer"
 
-# Not even at --pedantic: what lintian still says there, the build cannot change
-# (the application id has capitals; a package built without a source package).
-lintian --pedantic -I --tag-display-limit 0 "${deb[0]}" >"$out/lintian.log" 2>&1 || true
-cat "$out/lintian.log"
-unexpected="$(grep -vE '^(P|I): rechenheft: (appstream-metadata-invalid|no-source)' "$out/lintian.log" \
-    | grep -vE '^N:|^$' || true)"
-[ -z "$unexpected" ] || fail "lintian: $unexpected"
+# Not even at --pedantic, with the informational tags: nothing to say.
+lintian --allow-root --pedantic -I --tag-display-limit 0 "${deb[0]}" >"$out/lintian.log" 2>&1 || true
+[ ! -s "$out/lintian.log" ] || fail "lintian: $(cat "$out/lintian.log")"
 echo "package: $(basename "${deb[0]}"), $(echo "$expected" | wc -l) files, lintian clean"

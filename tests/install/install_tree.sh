@@ -27,7 +27,7 @@ $actual"
 # the program finds the module by its path relative to itself.
 ! readelf -d "$root/usr/bin/rechenheft" | grep -q 'NEEDED.*PrintSupport' \
     || fail "the program links Qt's print support at start"
-relative="$(strings -el "$root/usr/bin/rechenheft" | grep -x '/\.\./.*rechenheft' | head -n1)"
+relative="$(strings -el "$root/usr/bin/rechenheft" | grep -x '/\.\./.*rechenheft/plugins' | head -n1)"
 [ -f "$root/usr/bin$relative/librechenheft-printing.so" ] \
     || fail "the program looks for its printing module in usr/bin$relative"
 
