@@ -29,15 +29,13 @@ while IFS= read -r -d '' file; do
     header="$open$spdx-FileCopyrightText: $holder$close
 $open$spdx-License-Identifier: $licence$close"
     first="$(head -n1 "$file")"
+    kept=1 # the lines that stay above the header
+    [[ "$first" == '#!'* || "$first" == '<?xml'* ]] || kept=0
     {
-        if [[ "$first" == '#!'* || "$first" == '<?xml'* ]]; then
-            printf '%s\n%s\n' "$first" "$header"
-            tail -n +2 "$file"
-        else
-            printf '%s\n' "$header"
-            [[ "$file" == *.md ]] && echo # the heading stays a block of its own
-            cat "$file"
-        fi
+        head -n "$kept" "$file"
+        printf '%s\n' "$header"
+        [[ "$file" == *.1 ]] || echo # troff would print an empty line
+        tail -n +"$((kept + 1))" "$file"
     } >"$file.spdx"
     chmod --reference="$file" "$file.spdx"
     mv "$file.spdx" "$file"
