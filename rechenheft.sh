@@ -39,13 +39,15 @@ install_missing() {
 
 # Built with Debian's hardening flags (fortify, stack protector, relro, bindnow),
 # as a package built by debhelper would be; CMake reads them on the first configure.
+# RECHENHEFT_MAINTAINER in the environment names the package's maintainer.
 configure() {
     local flags
     flags="$(cd "$here" && DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --export=sh)"
     (
         eval "$flags"
         export CXXFLAGS="$CPPFLAGS $CXXFLAGS"
-        cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+        cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+            ${RECHENHEFT_MAINTAINER:+"-DRECHENHEFT_MAINTAINER=$RECHENHEFT_MAINTAINER"} "$@" >/dev/null
     )
 }
 
