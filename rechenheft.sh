@@ -56,12 +56,26 @@ configure() {
 
 # The same suite on a build with AddressSanitizer and UndefinedBehaviorSanitizer:
 # the first memory error, leak or undefined behaviour fails the test that met it.
-# The checks of the installed files and the package are not repeated there.
-test_sanitized() {
-    local asan="${RECHENHEFT_ASAN_BUILD_DIR:-$here/build-asan}"
-    cmake -S "$here" -B "$asan" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g1" \
+# Unoptimized (-O0): it builds faster and hides nothing. The checks of the
+# installed files and the package are not repeated there.
+asan="${RECHENHEFT_ASAN_BUILD_DIR:-$here/build-asan}"
+sanitizers="${RECHENHEFT_SANITIZERS:-on}"
+asan_build=""
+
+# Built at the lowest priority while the first suite runs, which mostly waits
+# for its X servers.
+start_sanitized_build() {
+    cmake -S "$here" -B "$asan" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O0 -g1" \
         -DRECHENHEFT_SANITIZE=ON >/dev/null
-    cmake --build "$asan" -j "$(nproc)"
+    nice -n 19 ninja -C "$asan" -j "$(nproc)" >"$asan/build.log" 2>&1 &
+    asan_build=$!
+    trap '[ -z "$asan_build" ] || kill "$asan_build" 2>/dev/null || true' EXIT
+}
+
+test_sanitized() {
+    wait "$asan_build" || { tail -n 50 "$asan/build.log"; exit 1; }
+    asan_build=""
+    echo "sanitizer build done: $SECONDS s (log: $asan/build.log)"
     ASAN_OPTIONS="detect_leaks=1:halt_on_error=1:detect_stack_use_after_return=1" \
     LSAN_OPTIONS="suppressions=$here/tests/sanitizer/lsan.supp:print_suppressions=0" \
     UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1" \
@@ -80,12 +94,13 @@ test)
     SECONDS=0
     configure -DBUILD_TESTING=ON
     cmake --build "$build" -j "$(nproc)"
+    echo "build: $SECONDS s"
+    [ "$sanitizers" = off ] || start_sanitized_build
     ctest --test-dir "$build" --output-on-failure -j 2
     echo "build and suite: $SECONDS s"
-    [ "${RECHENHEFT_SANITIZERS:-on}" = off ] && exit 0
-    SECONDS=0
+    [ "$sanitizers" = off ] && exit 0
     test_sanitized
-    echo "sanitizer build and suite: $SECONDS s"
+    echo "both builds and suites: $SECONDS s"
     ;;
 package)
     install_missing "${program_packages[@]}" "${package_packages[@]}"
