@@ -62,8 +62,8 @@ asan="${RECHENHEFT_ASAN_BUILD_DIR:-$here/build-asan}"
 sanitizers="${RECHENHEFT_SANITIZERS:-on}"
 asan_build=""
 
-# Built at the lowest priority beside the first build and suite: it takes the
-# time the first suite leaves while it waits for its X servers.
+# Built at the lowest priority while the first suite runs, which mostly waits
+# for its X servers.
 start_sanitized_build() {
     cmake -S "$here" -B "$asan" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O0 -g1" \
         -DRECHENHEFT_SANITIZE=ON >/dev/null
@@ -93,9 +93,9 @@ test)
     install_missing "${program_packages[@]}" "${package_packages[@]}" "${test_packages[@]}"
     SECONDS=0
     configure -DBUILD_TESTING=ON
-    [ "$sanitizers" = off ] || start_sanitized_build
     cmake --build "$build" -j "$(nproc)"
     echo "build: $SECONDS s"
+    [ "$sanitizers" = off ] || start_sanitized_build
     ctest --test-dir "$build" --output-on-failure -j 2
     echo "build and suite: $SECONDS s"
     [ "$sanitizers" = off ] && exit 0
