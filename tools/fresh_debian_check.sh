@@ -59,12 +59,13 @@ step source "apt-get update -qq && apt-get install -y -qq git >/dev/null
 before=$(used)
 SECONDS=0
 in_root "cd /root/rechenheft && DISPLAY=$display ./rechenheft.sh run" >"$scratch/run.log" 2>&1 &
+runner=$!
 for _ in $(seq 1800); do [ -n "$(menu)" ] && break; sleep 1; done
 [ -n "$(menu)" ] || { tail -n 40 "$scratch/run.log"; fail "./rechenheft.sh run showed no menu"; }
 report "run, until the menu shows"
 program=$(DISPLAY="$display" xdotool getwindowpid "$(menu)")
 kill "$program"
-wait || true
+wait "$runner" || true
 
 step test "cd /root/rechenheft && ./rechenheft.sh test"
 grep -E 'tests passed|build and suite' "$scratch/test.log"
