@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Rechenheft contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs what is missing, builds, and then starts Rechenheft ("run"), runs
 # the whole test suite headless ("test") or builds the Debian package
 # ("package"). Works on Debian 12, as root or with sudo.

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Rechenheft contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Run by cpack on the staged package, before the .deb is made: what Debian
 # expects of a package beyond the installed files. The maintainer is read here,
 # so `cpack -D CPACK_DEBIAN_PACKAGE_MAINTAINER=...` names them in the changelog too.

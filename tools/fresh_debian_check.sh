@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Rechenheft contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Follows the README on a fresh Debian 12 as a newcomer would: a minimal system
 # made by debootstrap in a scratch folder gets git, clones this repository's
 # last commit, runs `./rechenheft.sh run` until the menu shows on a private

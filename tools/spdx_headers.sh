@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Rechenheft contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Gives every file git knows the two SPDX lines (copyright holder and licence)
 # that it lacks, in the comment syntax of its type: after a `#!` line or an XML
 # declaration, otherwise at the top. Files that cannot carry a comment (the

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Rechenheft contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # `cpack -G DEB`: the package holds exactly the installed files and Debian's
 # copyright and changelog, its library dependencies were read off the binaries
 # by dpkg-shlibdeps (versioned, Qt's libraries among them, print support for the

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Rechenheft contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # `cmake --install` into a scratch DESTDIR: the executable, the menu entry, the
 # icon, the AppStream data and the manual pages land in their places; the menu
 # entry and the AppStream data pass their validators.
