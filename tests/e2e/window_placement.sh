@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Rechenheft contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # End to end under a real window manager, which frames a window only after it
 # is shown: the main menu stands centred with its title bar and borders
 # counted, the info window centred across and a quarter of the way down, and
