@@ -4,12 +4,15 @@
 #include "worksheet/worksheet_builder.h"
 #include "worksheet/worksheet_documents.h"
 
+#include <QDir>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest/QTest>
 #include <algorithm>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -47,6 +50,9 @@ private slots:
     void sheetIsPrintedPageByPageWithoutWaste_data();
     void sheetIsPrintedPageByPageWithoutWaste();
     void unwritableFileIsAFailure();
+    void aSheetIsSavedWholeOrNotAtAll_data();
+    void aSheetIsSavedWholeOrNotAtAll();
+    void aDeviceThatFailsWritesIsAFailure();
 
 private:
     QList<PdfLine> readBack(const QString &file, QSizeF &page, int &pageCount);
@@ -210,6 +216,60 @@ void TestWorksheetPdf::unwritableFileIsAFailure()
     const QString file = m_dir.filePath(u"no-such-folder/blatt.pdf"_s);
     QCOMPARE(QtPrinter::print(WorksheetDocuments::sheetDocument(SheetKind::SingleRow, SheetSide::Tasks, rows), file),
              PrintOutcome::Failed);
+}
+
+void TestWorksheetPdf::aSheetIsSavedWholeOrNotAtAll_data()
+{
+    QTest::addColumn<int>("kibLeft"); // -1: the disk is not filled
+    QTest::newRow("room enough: the new sheet replaces the old one") << -1;
+    QTest::newRow("a full disk") << 0;
+    QTest::newRow("a few KiB left on the disk") << 8;
+}
+
+// On a real small file system, filled as a shared school disk gets: the file
+// of that name is either the complete new sheet or the old one, untouched, and
+// nothing else is left behind.
+void TestWorksheetPdf::aSheetIsSavedWholeOrNotAtAll()
+{
+    QFETCH(int, kibLeft);
+    if (geteuid() != 0)
+        QSKIP("A small file system of its own needs root (as in CI): not tried here.");
+    QTemporaryDir folder;
+    QCOMPARE(QProcess::execute(u"mount"_s, {u"-t"_s, u"tmpfs"_s, u"-o"_s, u"size=1m"_s, u"tmpfs"_s, folder.path()}), 0);
+    const auto unmount = qScopeGuard([&] { QProcess::execute(u"umount"_s, {folder.path()}); });
+    const QByteArray oldSheet = "%PDF-1.4 the sheet of last week";
+    QFile old(folder.filePath(u"Rechenblatt.pdf"_s));
+    QVERIFY(old.open(QIODevice::WriteOnly) && old.write(oldSheet) == oldSheet.size());
+    old.close();
+    QFile filler(folder.filePath(u"filler"_s));
+    if (kibLeft >= 0) {
+        QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+        while (filler.write(QByteArray(4096, 'x')) == 4096) {}
+        QVERIFY(filler.resize(filler.size() - kibLeft * 1024));
+    }
+    const QStringList before = QDir(folder.path()).entryList(QDir::Files);
+
+    ScriptedPlatform clock;
+    MixingRandomSource random(5);
+    const QStringList rows = WorksheetBuilder::buildWorksheet(SheetKind::SingleRow, false, random, clock);
+    QCOMPARE(QtPrinter::print(WorksheetDocuments::sheetDocument(SheetKind::SingleRow, SheetSide::Tasks, rows),
+                              old.fileName()),
+             kibLeft < 0 ? PrintOutcome::Printed : PrintOutcome::Failed);
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files), before);
+    QVERIFY(old.open(QIODevice::ReadOnly));
+    const QByteArray now = old.readAll();
+    if (kibLeft < 0)
+        QVERIFY2(now.startsWith("%PDF-") && now.trimmed().endsWith("%%EOF"), now.right(32).constData());
+    else
+        QCOMPARE(now, oldSheet);
+}
+
+void TestWorksheetPdf::aDeviceThatFailsWritesIsAFailure()
+{
+    QFile full(u"/dev/full"_s); // every write: "no space left on device"
+    QVERIFY(full.open(QIODevice::WriteOnly));
+    const PrintDocument sheet{u"Courier New"_s, 18, {u"1234*5"_s, u"6170"_s}, {}};
+    QVERIFY(!QtPrinter::writePdf(sheet, full));
 }
 
 QTEST_MAIN(TestWorksheetPdf)
