@@ -8,10 +8,12 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QTime>
 
 MessageAnswer QtPlatform::message(const QString &text, const QString &title, MessageButtons buttons,
@@ -63,7 +65,7 @@ bool QtPlatform::hasPrinter()
 QString QtPlatform::pdfFileName(const QString &title, const QString &suggestedName)
 {
     QtTranslation::ensureGerman();
-    QFileDialog dialog(QApplication::activeWindow(), title, QDir::home().filePath(suggestedName),
+    QFileDialog dialog(QApplication::activeWindow(), title, QDir(pdfFolder()).filePath(suggestedName),
                        QStringLiteral("PDF-Dateien (*.pdf)"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
@@ -74,6 +76,19 @@ QString QtPlatform::pdfFileName(const QString &title, const QString &suggestedNa
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();
     return dialog.selectedFiles().constFirst();
+}
+
+QString QtPlatform::pdfFolder()
+{
+    const QStringList folders{QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
+                              QStandardPaths::writableLocation(QStandardPaths::HomeLocation),
+                              QDir::currentPath()};
+    for (const QString &folder : folders) {
+        const QFileInfo info(folder);
+        if (info.isDir() && info.isWritable() && !QDir(folder).isRoot())
+            return info.absoluteFilePath();
+    }
+    return QDir::tempPath();
 }
 
 PrintOutcome QtPlatform::print(const PrintDocument &document, const QString &pdfFile)

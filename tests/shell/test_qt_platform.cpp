@@ -13,6 +13,8 @@
 #include <QTimer>
 #include <QtTest/QTest>
 
+using namespace Qt::StringLiterals;
+
 // The real message boxes, answered by a timer while they are open.
 class TestQtPlatform : public QObject {
     Q_OBJECT
@@ -25,6 +27,8 @@ private slots:
     void boxStandsOverTheWindowThatAsks();
     void pdfDialogAsksBeforeReplacingTheFileItWrites_data();
     void pdfDialogAsksBeforeReplacingTheFileItWrites();
+    void pdfDialogOpensInAFolderToWriteToNeverTheRoot_data();
+    void pdfDialogOpensInAFolderToWriteToNeverTheRoot();
 
 private:
     template <typename Dialog, typename Check>
@@ -160,6 +164,39 @@ void TestQtPlatform::pdfDialogAsksBeforeReplacingTheFileItWrites()
     QVERIFY(asked);
     QCOMPARE(stayedOpen, !replace);
     QCOMPARE(file, replace ? home.filePath(QStringLiteral("blatt.pdf")) : QString());
+}
+
+void TestQtPlatform::pdfDialogOpensInAFolderToWriteToNeverTheRoot_data()
+{
+    // Folders without a leading slash lie in a scratch folder; an empty HOME is unset.
+    QTest::addColumn<QString>("home");
+    QTest::addColumn<QString>("workingFolder");
+    QTest::addColumn<QString>("expected"); // empty: the folder for temporary files
+    QTest::newRow("the documents folder") << u"home"_s << u"work"_s << u"home/Documents"_s;
+    QTest::newRow("the home folder when it has no documents folder") << u"bare"_s << u"work"_s << u"bare"_s;
+    QTest::newRow("the working folder without HOME") << QString() << u"work"_s << u"work"_s;
+    QTest::newRow("the working folder when HOME is missing") << u"/nonexistent"_s << u"work"_s << u"work"_s;
+    QTest::newRow("started in the root without HOME") << QString() << u"/"_s << QString();
+}
+
+void TestQtPlatform::pdfDialogOpensInAFolderToWriteToNeverTheRoot()
+{
+    QFETCH(QString, home);
+    QFETCH(QString, workingFolder);
+    QFETCH(QString, expected);
+    QTemporaryDir scratch;
+    for (const QString &folder : {u"home/Documents"_s, u"bare"_s, u"work"_s})
+        QVERIFY(QDir().mkpath(scratch.filePath(folder)));
+    const auto place = [&](const QString &path) { return path.startsWith(u'/') ? path : scratch.filePath(path); };
+    const QByteArray oldHome = qgetenv("HOME");
+    const QString oldWorkingFolder = QDir::currentPath();
+    const auto restore = qScopeGuard([&] {
+        qputenv("HOME", oldHome);
+        QDir::setCurrent(oldWorkingFolder);
+    });
+    home.isEmpty() ? qunsetenv("HOME") : qputenv("HOME", QFile::encodeName(place(home)));
+    QVERIFY(QDir::setCurrent(place(workingFolder)));
+    QCOMPARE(QtPlatform::pdfFolder(), expected.isEmpty() ? QDir::tempPath() : place(expected));
 }
 
 // The info window beside the menu was active last; the menu asks.
