@@ -9,12 +9,15 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QTime>
+
+#include <algorithm>
 
 MessageAnswer QtPlatform::message(const QString &text, const QString &title, MessageButtons buttons,
                                   MessageIcon icon, DefaultButton defaultButton)
@@ -52,6 +55,14 @@ QString QtPlatform::inputText(const QString &prompt, const QString &title, const
     dialog.setTextValue(defaultText);
     dialog.setOkButtonText(QStringLiteral("OK"));
     dialog.setCancelButtonText(QStringLiteral("Abbrechen"));
+    // The window manager writes the title in bold beside its icon and buttons;
+    // a dialog only as wide as its field would have it cut short.
+    QFont titleFont = dialog.font();
+    titleFont.setBold(true);
+    const QFontMetrics titleMetrics(titleFont);
+    const QSize fitting = dialog.sizeHint();
+    dialog.resize(std::max(fitting.width(), titleMetrics.horizontalAdvance(title) + 8 * titleMetrics.height()),
+                  fitting.height());
     if (dialog.exec() != QDialog::Accepted)
         return QString();
     return dialog.textValue();

@@ -92,13 +92,22 @@ void TestQtPlatform::yesNoBoxSpeaksGermanAndDefaultsToNo()
 void TestQtPlatform::inputDialogReturnsEmptyWhenCancelled()
 {
     QtPlatform platform;
-    whenOpen<QInputDialog>([](QInputDialog *dialog) {
+    int width = 0;
+    int titleWidth = 0;
+    whenOpen<QInputDialog>([&](QInputDialog *dialog) {
         QCOMPARE(dialog->textValue(), QStringLiteral("Passwort"));
+        QFont bold = dialog->font();
+        bold.setBold(true);
+        width = dialog->width();
+        titleWidth = QFontMetrics(bold).horizontalAdvance(dialog->windowTitle());
         dialog->reject();
     });
     QCOMPARE(platform.inputText(QStringLiteral("Kennwort eingeben:"), QStringLiteral("Druckersperre aufheben"),
                                 QStringLiteral("Passwort")),
              QString());
+    // Wide enough for the title in bold beside a title bar's icon, three buttons and their
+    // spacing, about 20 px each (openbox cut it short at 249 px and showed it whole at 265).
+    QVERIFY2(width > titleWidth + 5 * 20, qPrintable(QStringLiteral("%1 px").arg(width)));
     whenOpen<QInputDialog>([](QInputDialog *dialog) {
         dialog->setTextValue(QStringLiteral("17"));
         dialog->accept();
