@@ -11,12 +11,17 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QFontMetrics>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QTime>
 #include <QWindow>
+
+#include <algorithm>
 
 MessageAnswer QtPlatform::message(const QString &text, const QString &title, MessageButtons buttons,
                                   MessageIcon icon, DefaultButton defaultButton)
@@ -55,6 +60,14 @@ QString QtPlatform::inputText(const QString &prompt, const QString &title, const
     dialog.setTextValue(defaultText);
     dialog.setOkButtonText(QStringLiteral("OK"));
     dialog.setCancelButtonText(QStringLiteral("Abbrechen"));
+    // The window manager writes the title in bold beside its icon and buttons;
+    // a dialog only as wide as its field would have it cut short.
+    QFont titleFont = dialog.font();
+    titleFont.setBold(true);
+    const QFontMetrics titleMetrics(titleFont);
+    const QSize fitting = dialog.sizeHint();
+    dialog.resize(std::max(fitting.width(), titleMetrics.horizontalAdvance(title) + 8 * titleMetrics.height()),
+                  fitting.height());
     if (dialog.exec() != QDialog::Accepted)
         return QString();
     return dialog.textValue();
@@ -68,7 +81,7 @@ bool QtPlatform::hasPrinter()
 QString QtPlatform::pdfFileName(const QString &title, const QString &suggestedName)
 {
     QtTranslation::ensureGerman();
-    QFileDialog dialog(QApplication::activeWindow(), title, QDir::home().filePath(suggestedName),
+    QFileDialog dialog(QApplication::activeWindow(), title, QDir(pdfFolder()).filePath(suggestedName),
                        QStringLiteral("PDF-Dateien (*.pdf)"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
@@ -79,6 +92,19 @@ QString QtPlatform::pdfFileName(const QString &title, const QString &suggestedNa
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();
     return dialog.selectedFiles().constFirst();
+}
+
+QString QtPlatform::pdfFolder()
+{
+    const QStringList folders{QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
+                              QStandardPaths::writableLocation(QStandardPaths::HomeLocation),
+                              QDir::currentPath()};
+    for (const QString &folder : folders) {
+        const QFileInfo info(folder);
+        if (info.isDir() && info.isWritable() && !QDir(folder).isRoot())
+            return info.absoluteFilePath();
+    }
+    return QDir::tempPath();
 }
 
 PrintOutcome QtPlatform::print(const PrintDocument &document, const QString &pdfFile)

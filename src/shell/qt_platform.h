@@ -27,6 +27,11 @@ public:
     // Message texts break lines with carriage returns; a Qt label breaks them with line feeds.
     static QString displayText(const QString &text);
 
+    // Where the PDF dialog opens: the documents folder, else the home folder, else
+    // the working folder, else the folder for temporary files; never a folder
+    // that is missing or cannot be written to, and never the file-system root.
+    static QString pdfFolder();
+
     // The window a dialog stands over: the pupil's working window, which is the
     // one that asks, even when a window beside it was the last one active.
     static QWidget *askingWindow();

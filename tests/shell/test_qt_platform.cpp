@@ -16,6 +16,8 @@
 #include <QTimer>
 #include <QtTest/QTest>
 
+using namespace Qt::StringLiterals;
+
 // The real message boxes, answered by a timer while they are open.
 class TestQtPlatform : public QObject {
     Q_OBJECT
@@ -30,6 +32,8 @@ private slots:
     void boxStandsBesideTheAreaItKeepsInSight();
     void pdfDialogAsksBeforeReplacingTheFileItWrites_data();
     void pdfDialogAsksBeforeReplacingTheFileItWrites();
+    void pdfDialogOpensInAFolderToWriteToNeverTheRoot_data();
+    void pdfDialogOpensInAFolderToWriteToNeverTheRoot();
 
 private:
     template <typename Dialog, typename Check>
@@ -96,6 +100,11 @@ void TestQtPlatform::inputDialogReturnsEmptyWhenCancelled()
     whenOpen<QInputDialog>([](QInputDialog *dialog) {
         QCOMPARE(dialog->textValue(), QStringLiteral("Passwort"));
         dialog->reject();
+        // Wide enough for the title in bold beside a title bar's icon, three buttons and their
+        // spacing, some 20 px each (openbox cut it short at 249 px and showed it whole at 265).
+        QFont bold = dialog->font();
+        bold.setBold(true);
+        QVERIFY(dialog->width() > QFontMetrics(bold).horizontalAdvance(dialog->windowTitle()) + 5 * 20);
     });
     QCOMPARE(platform.inputText(QStringLiteral("Kennwort eingeben:"), QStringLiteral("Druckersperre aufheben"),
                                 QStringLiteral("Passwort")),
@@ -165,6 +174,36 @@ void TestQtPlatform::pdfDialogAsksBeforeReplacingTheFileItWrites()
     QVERIFY(asked);
     QCOMPARE(stayedOpen, !replace);
     QCOMPARE(file, replace ? home.filePath(QStringLiteral("blatt.pdf")) : QString());
+}
+
+void TestQtPlatform::pdfDialogOpensInAFolderToWriteToNeverTheRoot_data()
+{
+    // Folders without a leading slash lie in a scratch folder; an empty HOME is unset.
+    QTest::addColumn<QString>("home");
+    QTest::addColumn<QString>("workingFolder");
+    QTest::addColumn<QString>("expected"); // empty: the folder for temporary files
+    QTest::newRow("the documents folder") << u"home"_s << u"work"_s << u"home/Documents"_s;
+    QTest::newRow("the working folder without HOME") << QString() << u"work"_s << u"work"_s;
+    QTest::newRow("the working folder when HOME is missing") << u"/nonexistent"_s << u"work"_s << u"work"_s;
+    QTest::newRow("started in the root without HOME") << QString() << u"/"_s << QString();
+}
+
+void TestQtPlatform::pdfDialogOpensInAFolderToWriteToNeverTheRoot()
+{
+    QFETCH(QString, home);
+    QFETCH(QString, workingFolder);
+    QFETCH(QString, expected);
+    QTemporaryDir scratch;
+    const auto place = [&](const QString &path) { return path.startsWith(u'/') ? path : scratch.filePath(path); };
+    QVERIFY(QDir().mkpath(place(u"home/Documents"_s)) && QDir().mkpath(place(u"work"_s)));
+    const QByteArray oldHome = qgetenv("HOME");
+    const auto restore = qScopeGuard([&, oldWorkingFolder = QDir::currentPath()] {
+        qputenv("HOME", oldHome);
+        QDir::setCurrent(oldWorkingFolder);
+    });
+    home.isEmpty() ? qunsetenv("HOME") : qputenv("HOME", QFile::encodeName(place(home)));
+    QVERIFY(QDir::setCurrent(place(workingFolder)));
+    QCOMPARE(QtPlatform::pdfFolder(), expected.isEmpty() ? QDir::tempPath() : place(expected));
 }
 
 // The info window beside the menu was active last; the menu asks.
