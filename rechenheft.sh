@@ -41,7 +41,8 @@ install_missing() {
 }
 
 # Built with Debian's hardening flags (fortify, stack protector, relro, bindnow),
-# as a package built by debhelper would be; CMake reads them on the first configure.
+# as a package built by debhelper would be; given at every configure, so a build
+# folder made before keeps them too.
 # Debug information is kept to line tables (-g1): backtraces name file and line,
 # the build takes a third less time, and the package strips it anyway.
 # RECHENHEFT_MAINTAINER in the environment names the package's maintainer.
@@ -50,9 +51,10 @@ configure() {
     flags="$(cd "$here" && DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --export=sh)"
     (
         eval "$flags"
-        export CXXFLAGS="$CPPFLAGS $CXXFLAGS"
         cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-            -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O2 -g1 -DNDEBUG" \
+            -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O2 -g1 -DNDEBUG" -DCMAKE_CXX_FLAGS="$CPPFLAGS $CXXFLAGS" \
+            -DCMAKE_EXE_LINKER_FLAGS="$LDFLAGS" -DCMAKE_SHARED_LINKER_FLAGS="$LDFLAGS" \
+            -DCMAKE_MODULE_LINKER_FLAGS="$LDFLAGS" \
             ${RECHENHEFT_MAINTAINER:+"-DRECHENHEFT_MAINTAINER=$RECHENHEFT_MAINTAINER"} "$@" >/dev/null
     )
 }
