@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 Rechenheft contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "shell/look.h"
 #include "shell/digit_field.h"
 
 #include "shell/digit_drag.h"
+#include "shell/look.h"
 
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -15,6 +15,12 @@ DigitField::DigitField(QWidget *parent)
 {
     setAcceptDrops(true);
     setAlignment(Qt::AlignCenter);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+bool DigitField::showsFocus() const
+{
+    return window()->focusWidget() == this && isVisible();
 }
 
 QColor DigitField::highlightColour()
@@ -74,13 +80,58 @@ void DigitField::hideEvent(QHideEvent *event)
 void DigitField::paintEvent(QPaintEvent *event)
 {
     QLabel::paintEvent(event);
-    if (!m_highlighted)
+    if (!m_highlighted && !showsFocus())
         return;
     QPainter painter(this);
-    const int inset = highlightWidth / 2;
-    painter.setPen(QPen(highlightColour(), highlightWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
     painter.setBrush(Qt::NoBrush);
-    painter.drawRect(rect().adjusted(inset, inset, -inset - 1, -inset - 1));
+    if (m_highlighted) { // the drag's frame wins while a tile is over the field
+        const int inset = highlightWidth / 2;
+        painter.setPen(QPen(highlightColour(), highlightWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+        painter.drawRect(rect().adjusted(inset, inset, -inset - 1, -inset - 1));
+        return;
+    }
+    // Each ring's pen runs along the middle of its band, so both bands are whole pixels.
+    const QRectF edge(rect());
+    const qreal half = focusRingWidth / 2.0;
+    painter.setPen(QPen(Look::focusFrame, focusRingWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    painter.drawRect(edge.adjusted(half, half, -half, -half));
+    painter.setPen(QPen(Look::focusFrameInner, focusRingWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    painter.drawRect(edge.adjusted(3 * half, 3 * half, -3 * half, -3 * half));
+}
+
+void DigitField::keyPressEvent(QKeyEvent *event)
+{
+    const bool plain = !(event->modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier));
+    if (plain && event->key() >= Qt::Key_0 && event->key() <= Qt::Key_9) {
+        event->accept();
+        emit digitTyped(QString(QChar(u'0' + (event->key() - Qt::Key_0))));
+        return;
+    }
+    QLabel::keyPressEvent(event);
+}
+
+// The press is kept here, so a tap on a field is never taken for a tap beside it.
+void DigitField::mousePressEvent(QMouseEvent *event)
+{
+    event->setAccepted(event->button() == Qt::LeftButton);
+}
+
+void DigitField::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        emit tapped();
+}
+
+void DigitField::focusInEvent(QFocusEvent *event)
+{
+    update();
+    QLabel::focusInEvent(event);
+}
+
+void DigitField::focusOutEvent(QFocusEvent *event)
+{
+    update();
+    QLabel::focusOutEvent(event);
 }
 
 void DigitField::setHighlighted(bool on)

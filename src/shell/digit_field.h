@@ -5,21 +5,30 @@
 
 #include <QLabel>
 
-// A label that takes one dropped digit tile and nothing else. While a tile is
-// dragged over it, it shows that it would take the drop with a frame.
+// A label that takes one digit: from a dropped tile, from a key while it holds
+// the keyboard focus, or from a tap while a tile is picked up (the window
+// holding the tile answers `tapped`). While a tile is dragged over it, it
+// shows that it would take the drop with a frame; while it holds the focus,
+// with a frame of its own.
 class DigitField : public QLabel {
     Q_OBJECT
 public:
     explicit DigitField(QWidget *parent);
 
     bool isHighlighted() const { return m_highlighted; }
+    // The field the window's keys write into, also while a message box is open over it.
+    bool showsFocus() const;
 
     // The frame that marks the field under a dragged tile.
     static QColor highlightColour();
     static constexpr int highlightWidth = 3;
+    // The focus frame: a dark ring with a light one inside, so it shows on every field colour.
+    static constexpr int focusRingWidth = 2;
 
 signals:
     void digitDropped(const QString &digit);
+    void digitTyped(const QString &digit);
+    void tapped();
 
 protected:
     void dragEnterEvent(QDragEnterEvent *event) override;
@@ -28,6 +37,11 @@ protected:
     void dropEvent(QDropEvent *event) override;
     void hideEvent(QHideEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
 
 private:
     void setHighlighted(bool on);

@@ -4,11 +4,13 @@
 #include "shell/digit_tile.h"
 
 #include "shell/digit_drag.h"
+#include "shell/look.h"
 
 #include <QApplication>
 #include <QDrag>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPixmap>
 
 namespace {
@@ -20,7 +22,34 @@ DigitTile::DigitTile(int digit, QWidget *parent)
 {
     setCursor(Qt::OpenHandCursor);
     setFocusPolicy(Qt::NoFocus);
-    setAccessibleDescription(QStringLiteral("Ziffer %1 zum Ziehen in ein Lösungsfeld").arg(digit));
+    setAccessibleName(QStringLiteral("Ziffer %1").arg(digit));
+    setAccessibleDescription(
+        QStringLiteral("Ziffer %1 zum Ziehen in ein Lösungsfeld, oder antippen und dann das Feld antippen")
+            .arg(digit));
+}
+
+void DigitTile::setPicked(bool picked)
+{
+    if (m_picked == picked)
+        return;
+    m_picked = picked;
+    setAccessibleName(QStringLiteral("Ziffer %1%2").arg(text(), picked ? QStringLiteral(", aufgenommen") : QString()));
+    update();
+}
+
+void DigitTile::paintEvent(QPaintEvent *event)
+{
+    QPushButton::paintEvent(event);
+    if (!m_picked)
+        return;
+    // Lit and framed, so the tile in hand is seen from across the room.
+    QPainter painter(this);
+    painter.fillRect(rect(), Look::pickedTile);
+    painter.setPen(QPen(Look::ink, pickedFrameWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    const qreal half = pickedFrameWidth / 2.0;
+    painter.drawRect(QRectF(rect()).adjusted(half, half, -half, -half));
+    painter.setFont(font());
+    painter.drawText(rect(), Qt::AlignCenter, text());
 }
 
 void DigitTile::mousePressEvent(QMouseEvent *event)
@@ -55,9 +84,15 @@ void DigitTile::mouseMoveEvent(QMouseEvent *event)
     setDown(false);
 }
 
+// A press and release without a drag is a tap: the tile is clicked, as an
+// assistive tool's press would click it.
 void DigitTile::mouseReleaseEvent(QMouseEvent *event)
 {
+    const bool tap = m_pressed && event->button() == Qt::LeftButton
+        && rect().contains(event->position().toPoint());
     m_pressed = false;
     setDown(false);
     event->accept();
+    if (tap)
+        click();
 }

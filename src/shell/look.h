@@ -41,6 +41,9 @@ inline const QColor writingField(250, 250, 255); // behind carries
 inline const QColor gapField(224, 224, 224);
 inline const QColor fieldBorder(128, 128, 200);
 inline const QColor dropHighlight(255, 140, 0);  // the field under a dragged tile
+inline const QColor focusFrame(0, 0, 0);          // the field the keys write into: a dark ring
+inline const QColor focusFrameInner(255, 255, 255); // and a light one inside it
+inline const QColor pickedTile(255, 215, 0);      // a tile picked up by a tap, until it is put down
 
 // A cell of a calculation: one bold digit centred in its box.
 struct CellStyle {

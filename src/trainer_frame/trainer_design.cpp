@@ -3,11 +3,34 @@
 
 #include "trainer_frame/trainer_design.h"
 
-TrainerDesign::TrainerDesign(int columns, int rows, QList<TrainerCell> cells)
+TrainerDesign::TrainerDesign(int columns, QStringList rowTitles, QList<TrainerCell> cells,
+                             const QStringList &writingOrder)
     : m_columns(columns)
-    , m_rows(rows)
+    , m_rowTitles(std::move(rowTitles))
     , m_cells(std::move(cells))
 {
+    for (const QString &name : writingOrder) {
+        m_writingOrder.append(indexOf(name));
+        Q_ASSERT(takesDrops(m_writingOrder.last()));
+    }
+}
+
+QString TrainerDesign::rowTitle(int index) const
+{
+    const int row = m_cells.at(index).row;
+    return row > 0 ? m_rowTitles.value(row - 1) : QStringLiteral("%1. Faktor").arg(factorOf(index));
+}
+
+int TrainerDesign::factorOf(int index) const
+{
+    const TrainerCell &c = m_cells.at(index);
+    if (c.row > 0)
+        return 0;
+    // The first factor stands left of the multiplication dot.
+    for (const TrainerCell &dot : m_cells)
+        if (dot.view == c.view && dot.role == CellRole::Dot)
+            return c.column > dot.column ? 1 : 2;
+    return 0;
 }
 
 int TrainerDesign::indexOf(const QString &name) const

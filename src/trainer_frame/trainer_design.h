@@ -5,6 +5,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 // The two views of a trainer's calculation: the normal task and the gap panel
 // laid over it.
@@ -30,6 +31,7 @@ struct TrainerCell {
     int row = 0;    // 0 the task row, counted downwards
     int column = 0; // counted from the right: column 1 holds the ones of the result
     CellRole role = CellRole::Given;
+    int place = 0;  // the digit's place value as laid out: 1 the ones, 2 the tens, …
     int span = 1;   // a rule runs under this many columns, from `column` leftwards
 };
 
@@ -37,10 +39,19 @@ struct TrainerCell {
 // one design every trainer is built from.
 class TrainerDesign {
 public:
-    TrainerDesign(int columns, int rows, QList<TrainerCell> cells);
+    // `rowTitles` name the rows under the task row, top down, as a teacher
+    // names them; `writingOrder` lists the cells that take drops, of both
+    // views, in the order a pupil writes them.
+    TrainerDesign(int columns, QStringList rowTitles, QList<TrainerCell> cells,
+                  const QStringList &writingOrder);
 
     int columns() const { return m_columns; }
-    int rows() const { return m_rows; }
+    int rows() const { return int(m_rowTitles.size()) + 1; }
+    // The row a cell stands in, as a teacher names it: a factor in the task row.
+    QString rowTitle(int index) const;
+    // 1 or 2 for a cell of the first or second factor, 0 below the task row.
+    int factorOf(int index) const;
+    const QList<int> &writingOrder() const { return m_writingOrder; }
     int size() const { return int(m_cells.size()); }
     const TrainerCell &cell(int index) const { return m_cells.at(index); }
     const QList<TrainerCell> &cells() const { return m_cells; }
@@ -58,8 +69,9 @@ public:
 
 private:
     int m_columns;
-    int m_rows;
+    QStringList m_rowTitles;
     QList<TrainerCell> m_cells;
+    QList<int> m_writingOrder;
 };
 
 // The digit of a number in a column counted from the right (1 the ones), -1

@@ -78,6 +78,7 @@ void TrainerModel::newNormalTask()
 {
     writeTask(TrainerView::Normal, 0);
     emit changed();
+    emit taskStarted();
 }
 
 void TrainerModel::newGapTask()
@@ -88,6 +89,7 @@ void TrainerModel::newGapTask()
         m_openGaps[cell] = true;
     }
     emit changed();
+    emit taskStarted();
 }
 
 QString TrainerModel::expectedDigit(int cell) const
@@ -99,17 +101,18 @@ QString TrainerModel::expectedDigit(int cell) const
     return digit < 0 ? QString() : QString::number(digit);
 }
 
-void TrainerModel::dropDigit(int cell, const QString &digit)
+DropOutcome TrainerModel::dropDigit(int cell, const QString &digit)
 {
     if (cell < 0 || cell >= m_design.size() || !m_design.takesDrops(cell) || !m_visible.at(cell)
         || !isDigitText(digit))
-        return;
+        return DropOutcome::Refused;
     const TrainerView view = m_design.cell(cell).view;
     if (view != m_inSight)
-        return;
+        return DropOutcome::Refused;
 
     m_texts[cell] = digit;
-    if (digit == expectedDigit(cell)) {
+    const bool right = digit == expectedDigit(cell);
+    if (right) {
         m_score.addPoint();
     } else {
         emit changed(); // the wrong digit stays in sight while it is reported
@@ -119,7 +122,7 @@ void TrainerModel::dropDigit(int cell, const QString &digit)
     emit changed();
 
     if (!isSolved(view))
-        return;
+        return right ? DropOutcome::Right : DropOutcome::Wrong;
     if (view == TrainerView::GapPanel) {
         m_score.announceSolved(m_platform, TrainerScore::gapTaskTitle);
         newGapTask();
@@ -127,6 +130,7 @@ void TrainerModel::dropDigit(int cell, const QString &digit)
         m_score.announceSolved(m_platform, TrainerScore::normalTaskTitle);
         newNormalTask();
     }
+    return DropOutcome::Solved;
 }
 
 bool TrainerModel::isSolved(TrainerView view) const
@@ -139,4 +143,106 @@ bool TrainerModel::isSolved(TrainerView view) const
             return false;
     }
     return true;
+}
+
+QList<int> TrainerModel::writingCells() const
+{
+    QList<int> cells;
+    for (int cell : m_design.writingOrder()) {
+        if (m_design.cell(cell).view == m_inSight && m_visible.at(cell)
+            && (m_inSight == TrainerView::Normal || m_openGaps.at(cell)))
+            cells.append(cell);
+    }
+    return cells;
+}
+
+int TrainerModel::firstToWrite() const
+{
+    const QList<int> cells = writingCells();
+    for (int cell : cells)
+        if (m_texts.at(cell).isEmpty())
+            return cell;
+    return cells.isEmpty() ? -1 : cells.first();
+}
+
+int TrainerModel::nextToWrite(int cell) const
+{
+    const QList<int> cells = writingCells();
+    const int at = int(cells.indexOf(cell));
+    for (int step = 1; step <= cells.size(); ++step) {
+        const int next = cells.at((at + step) % cells.size());
+        if (m_texts.at(next).isEmpty())
+            return next;
+    }
+    return -1;
+}
+
+int TrainerModel::neighbour(int cell, Move move) const
+{
+    const TrainerCell &from = m_design.cell(cell);
+    const bool sideways = move == Move::Left || move == Move::Right;
+    // Sideways only within the row; up or down to the nearest row first, then the nearest column.
+    auto distance = [&](const TrainerCell &c) {
+        const int rows = sideways ? 0 : (move == Move::Up ? from.row - c.row : c.row - from.row);
+        const int columns = sideways ? (move == Move::Left ? c.column - from.column : from.column - c.column)
+                                     : qAbs(c.column - from.column);
+        const bool ahead = sideways ? rows == 0 && columns > 0 : rows > 0;
+        return ahead ? rows * 100 + columns : -1;
+    };
+    int best = cell;
+    int bestDistance = -1;
+    for (int candidate : writingCells()) {
+        const int d = distance(m_design.cell(candidate));
+        if (d >= 0 && (bestDistance < 0 || d < bestDistance)) {
+            best = candidate;
+            bestDistance = d;
+        }
+    }
+    return best;
+}
+
+namespace {
+QString placeName(int place, int column)
+{
+    static const char *const names[] = {"Einer", "Zehner", "Hunderter", "Tausender", "Zehntausender",
+                                        "Hunderttausender", "Millionen"};
+    if (place >= 1 && place <= 7)
+        return QString::fromLatin1(names[place - 1]);
+    // Only a cell the task does not show has no place; its column keeps its name apart.
+    return QStringLiteral("Spalte %1").arg(column);
+}
+} // namespace
+
+QString TrainerModel::cellName(int cell) const
+{
+    const TrainerCell &c = m_design.cell(cell);
+    QString what = m_design.rowTitle(cell);
+    if (c.view == TrainerView::GapPanel)
+        what.prepend(m_openGaps.at(cell) ? QStringLiteral("Lücke, ") : TrainerScore::gapTaskTitle + QStringLiteral(", "));
+    const QString &text = m_texts.at(cell);
+    return QStringLiteral("%1, %2: %3")
+        .arg(what, placeName(placeOf(cell), c.column), text.isEmpty() ? QStringLiteral("leer") : text);
+}
+
+QString TrainerModel::taskText(TrainerView view) const
+{
+    const QString title = view == TrainerView::GapPanel ? TrainerScore::gapTaskTitle : TrainerScore::normalTaskTitle;
+    // Each factor's digits from the left; a factor with a gap is read digit by digit.
+    QStringList factors[2];
+    bool gap[2] = {false, false};
+    bool written = false;
+    for (int column = m_design.columns(); column >= 1; --column) {
+        const int cell = m_design.indexAt(view, 0, column);
+        if (cell < 0 || !m_visible.at(cell))
+            continue;
+        const int factor = m_design.factorOf(cell) - 1;
+        const QString &text = m_texts.at(cell);
+        written |= !text.isEmpty();
+        gap[factor] |= text.isEmpty();
+        factors[factor].append(text.isEmpty() ? QStringLiteral("Lücke") : text);
+    }
+    if (!written) // no task of this kind yet
+        return title;
+    auto read = [&](int factor) { return factors[factor].join(gap[factor] ? QStringLiteral(", ") : QString()); };
+    return QStringLiteral("%1: %2 mal %3").arg(title, read(0), read(1));
 }

@@ -14,6 +14,11 @@
 class Platform;
 class RandomSource;
 
+// What became of a digit put into a cell.
+enum class DropOutcome { Refused, Right, Wrong, Solved };
+// The ways the arrow keys move from a cell.
+enum class Move { Left, Right, Up, Down };
+
 // The model of every trainer: the texts and visibility of its cells, gap
 // mode, the drop of a digit with its check, the solved test, the counters and
 // the commands all trainers share. A trainer supplies its design, its draws,
@@ -34,11 +39,12 @@ public:
     void takeCatchInvitation();
     void takeMemoryInvitation();
 
-    // A digit tile dropped on a cell. It shows at once (also while a wrong one
-    // is reported), earns a point when it is the expected one and is taken
-    // away again when it is not; then the task may be solved. A cell takes
-    // only a digit, only while it is shown and its view is in sight.
-    void dropDigit(int cell, const QString &digit);
+    // A digit put into a cell, by a dragged or tapped tile or by a key. It
+    // shows at once (also while a wrong one is reported), earns a point when
+    // it is the expected one and is taken away again when it is not; then the
+    // task may be solved. A cell takes only a digit, only while it is shown
+    // and its view is in sight.
+    DropOutcome dropDigit(int cell, const QString &digit);
     // The digit a cell expects at this moment; empty before the first task.
     virtual QString expectedDigit(int cell) const;
 
@@ -51,12 +57,31 @@ public:
     const PointsAndProgress &rewards() const { return m_score.rewards(); }
     int errors() const { return m_score.errors(); }
 
+    // The cells the pupil writes in the view in sight, in writing order: shown
+    // and taking drops; in a gap task its gaps.
+    QList<int> writingCells() const;
+    // Where writing starts: the first empty writing cell, else the first; -1 when there is none.
+    int firstToWrite() const;
+    // The next empty writing cell after `cell`, round to the start; -1 when none is empty.
+    int nextToWrite(int cell) const;
+    // The writing cell next to `cell` that way: in its row, else in the nearest
+    // row with one, nearest by column; `cell` itself when there is none.
+    int neighbour(int cell, Move move) const;
+
+    // What a screen reader says for a cell: its row, its place and what it holds,
+    // as in "Ergebnis, Zehner: 5" or "Lücke, Summe, Einer: leer".
+    QString cellName(int cell) const;
+    // What a view's task asks, as in "Malaufgabe: 1234 mal 30".
+    QString taskText(TrainerView view) const;
+
     // The expected numbers of the task, as the hidden key lists hold them.
     virtual QStringList keyListA() const = 0;
     virtual QStringList keyListB() const = 0;
 
 signals:
     void changed();
+    // A new task stands in the view in sight (after the change that shows it).
+    void taskStarted();
     void leaveRequested();
 
 protected:
@@ -75,6 +100,8 @@ protected:
     virtual void taskDrawn(TrainerView view) = 0;
     // The cells a new gap task leaves empty.
     virtual QList<int> gapsToOpen() = 0;
+    // The place value a cell's digit has in the task shown.
+    virtual int placeOf(int cell) const { return m_design.cell(cell).place; }
 
     Platform &m_platform;
     RandomSource &m_random;

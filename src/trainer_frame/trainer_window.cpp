@@ -16,8 +16,11 @@
 #include "trainer_frame/trainer_model.h"
 #include "worksheet/worksheet_view.h"
 
+#include <QAbstractButton>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -69,18 +72,11 @@ const Look::CellStyle &styleOf(const TrainerCell &cell, bool openGap)
     return Look::givenCell;
 }
 
-QString describe(const TrainerCell &cell)
+// Names change only when what they say changes: each change is announced to a screen reader.
+void nameForScreenReader(QWidget *widget, const QString &name)
 {
-    switch (cell.role) {
-    case CellRole::Carry:
-        return QStringLiteral("Übertrag");
-    case CellRole::PlaceZero:
-        return QStringLiteral("Null der Stelle");
-    case CellRole::Gap:
-        return QStringLiteral("Lückenziffer");
-    default:
-        return QStringLiteral("Ergebnisziffer");
-    }
+    if (widget->accessibleName() != name)
+        widget->setAccessibleName(name);
 }
 } // namespace
 
@@ -170,6 +166,8 @@ void TrainerWindow::buildTiles()
         tile->setObjectName(QStringLiteral("Befehl%1").arg(digit + 2));
         tile->setGeometry(Twips::rect(taskAreaLeft + 600 * digit, tileTop, 495, 615));
         tile->setFont(WindowSetup::font(12, true));
+        connect(tile, &QAbstractButton::clicked, this, [this, tile] { tileTapped(tile); });
+        m_tiles.append(tile);
     }
 }
 
@@ -244,10 +242,10 @@ QRect TrainerWindow::cellBox(int cell) const
 void TrainerWindow::buildCalculation()
 {
     const QRect taskArea(taskAreaLeft, m_spec.taskAreaTop, taskAreaWidth, m_spec.taskAreaHeight);
-    QFrame *frame = shape(m_taskLayer, m_spec.taskAreaName,
-                          Twips::rect(taskArea.x(), taskArea.y(), taskArea.width(), taskArea.height()),
-                          Look::taskArea, Look::ink);
-    keepMessagesOff(frame); // a wrong digit stays in sight while it is reported
+    m_taskArea = shape(m_taskLayer, m_spec.taskAreaName,
+                       Twips::rect(taskArea.x(), taskArea.y(), taskArea.width(), taskArea.height()),
+                       Look::taskArea, Look::ink);
+    keepMessagesOff(m_taskArea); // a wrong digit stays in sight while it is reported
     m_gapPanel = new QWidget(m_taskLayer);
     m_gapPanel->setObjectName(QStringLiteral("Bild6"));
     m_gapPanel->setGeometry(Twips::rect(taskAreaLeft, outOfViewTop, taskAreaWidth, m_spec.gapPanelHeight));
@@ -287,7 +285,9 @@ void TrainerWindow::buildCalculation()
                 auto *field = new DigitField(parent);
                 connect(field, &DigitField::digitDropped, this,
                         [this, i](const QString &digit) { queueDrop(i, digit); });
-                field->setAccessibleDescription(describe(cell));
+                connect(field, &DigitField::digitTyped, this,
+                        [this, i](const QString &digit) { enterDigit(i, digit); });
+                connect(field, &DigitField::tapped, this, [this, i] { fieldTapped(i); });
                 label = field;
             } else {
                 label = new QLabel(parent);
@@ -310,6 +310,7 @@ void TrainerWindow::attachModel(TrainerModel &model, std::function<bool()> stair
     keepStrayKeysOffButtons(this);
     m_worksheet->setStaircaseSource(std::move(staircase));
     connect(&model, &TrainerModel::changed, this, &TrainerWindow::mirrorModel);
+    connect(&model, &TrainerModel::taskStarted, this, [this] { focusCell(m_model->firstToWrite()); });
     connect(&model, &TrainerModel::leaveRequested, this, &TrainerWindow::leaveRequested);
     mirrorModel();
 }
@@ -322,6 +323,9 @@ void TrainerWindow::mirrorModel()
         if (design.holdsDigit(i)) {
             auto *label = static_cast<QLabel *>(widget);
             label->setText(m_model->text(i));
+            nameForScreenReader(label, m_model->cellName(i));
+            if (design.takesDrops(i) && label->accessibleDescription() != m_model->taskText(design.cell(i).view))
+                label->setAccessibleDescription(m_model->taskText(design.cell(i).view));
             // A gap the task left open looks like one until the next task.
             if (m_styledAsGap.at(i) != m_model->isOpenGap(i)) {
                 m_styledAsGap[i] = m_model->isOpenGap(i);
@@ -340,6 +344,10 @@ void TrainerWindow::mirrorModel()
     m_pointsDisplay->setText(rewards.pointsText());
     m_hiddenErrors->setText(errors == 0 ? QString() : QString::number(errors));
     m_errorDisplay->setText(QString::number(errors));
+    nameForScreenReader(m_pointsDisplay, QStringLiteral("Richtig: %1").arg(rewards.pointsText()));
+    nameForScreenReader(m_errorDisplay, QStringLiteral("Fehler: %1").arg(errors));
+    nameForScreenReader(m_taskArea, m_model->taskText(TrainerView::Normal));
+    nameForScreenReader(m_gapPanel, m_model->taskText(TrainerView::GapPanel));
     m_memoryInvitation->setVisible(rewards.memoryInvitationShown());
     m_catchInvitation->setVisible(rewards.catchInvitationShown());
     m_rocket->move(Twips::point(pictureLeft, rewards.rocketTop()));
@@ -364,22 +372,147 @@ void TrainerWindow::queueDrop(int cell, const QString &digit)
     QTimer::singleShot(0, this, &TrainerWindow::processDrops);
 }
 
+void TrainerWindow::enterDigit(int cell, const QString &digit)
+{
+    // Keys reach a field the worksheet covers, a pupil's hand does not.
+    if (m_worksheet->isShown())
+        return;
+    m_pendingDrops.append({cell, digit});
+    processDrops();
+}
+
+// After a right digit the focus goes on to the next empty field, after a
+// wrong one (its message closed) it stands on the field again; a solved task
+// has already put it on the next task's first field.
 void TrainerWindow::processDrops()
 {
     if (m_processingDrops)
         return;
     m_processingDrops = true;
+    putTileBack();
     while (!m_pendingDrops.isEmpty()) {
         const auto [cell, digit] = m_pendingDrops.takeFirst();
-        m_model->dropDigit(cell, digit);
+        switch (m_model->dropDigit(cell, digit)) {
+        case DropOutcome::Right: {
+            const int next = m_model->nextToWrite(cell);
+            focusCell(next < 0 ? cell : next);
+            break;
+        }
+        case DropOutcome::Wrong:
+            focusCell(cell);
+            break;
+        case DropOutcome::Refused:
+        case DropOutcome::Solved:
+            break;
+        }
     }
     m_processingDrops = false;
 }
 
+void TrainerWindow::focusCell(int cell)
+{
+    if (cell >= 0)
+        m_cells.at(cell)->setFocus(Qt::OtherFocusReason);
+}
+
+// No command button holds the focus when the window opens: the field a pupil
+// writes first does, or the window itself.
 void TrainerWindow::showEvent(QShowEvent *event)
 {
-    setFocus(Qt::OtherFocusReason); // no command button holds the focus when the window opens
+    const int first = m_model ? m_model->firstToWrite() : -1;
+    if (first >= 0)
+        focusCell(first);
+    else
+        setFocus(Qt::OtherFocusReason);
     QWidget::showEvent(event);
+}
+
+void TrainerWindow::hideEvent(QHideEvent *event)
+{
+    putTileBack();
+    QWidget::hideEvent(event);
+}
+
+// Tab runs over the fields in writing order, then over the command buttons.
+bool TrainerWindow::focusNextPrevChild(bool next)
+{
+    QList<QWidget *> ring;
+    if (m_model && !m_worksheet->isShown())
+        for (int cell : m_model->writingCells())
+            ring.append(m_cells.at(cell));
+    for (QWidget *w = nextInFocusChain(); w != this; w = w->nextInFocusChain())
+        if (qobject_cast<QAbstractButton *>(w) && (w->focusPolicy() & Qt::TabFocus) && w->isVisible()
+            && w->isEnabled())
+            ring.append(w);
+    if (ring.isEmpty())
+        return false;
+    const int at = int(ring.indexOf(focusWidget()));
+    const int count = int(ring.size());
+    const int to = at < 0 ? (next ? 0 : count - 1) : (at + (next ? 1 : count - 1)) % count;
+    ring.at(to)->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    return true;
+}
+
+void TrainerWindow::keyPressEvent(QKeyEvent *event)
+{
+    static const QHash<int, Move> moves{
+        {Qt::Key_Left, Move::Left}, {Qt::Key_Right, Move::Right}, {Qt::Key_Up, Move::Up}, {Qt::Key_Down, Move::Down}};
+    const int cell = int(m_cells.indexOf(focusWidget()));
+    const bool plain = !(event->modifiers() & ~Qt::KeypadModifier);
+    if (m_model && cell >= 0 && moves.contains(event->key()) && plain) {
+        focusCell(m_model->neighbour(cell, moves.value(event->key())));
+    } else if (event->key() == Qt::Key_Escape && m_pickedTile) {
+        putTileBack();
+    } else {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+}
+
+// A tap picks a tile up, a tap on the tile in hand puts it back; while one is
+// held, a press anywhere but on a field or a tile puts it back too.
+void TrainerWindow::tileTapped(DigitTile *tile)
+{
+    const bool wasPicked = tile == m_pickedTile;
+    putTileBack();
+    if (wasPicked)
+        return;
+    m_pickedTile = tile;
+    tile->setPicked(true);
+    qApp->installEventFilter(this);
+}
+
+void TrainerWindow::putTileBack()
+{
+    if (!m_pickedTile)
+        return;
+    m_pickedTile->setPicked(false);
+    m_pickedTile = nullptr;
+    qApp->removeEventFilter(this);
+}
+
+// A tap on a field with a tile in hand drops the tile's digit there (without
+// one, the press has just put the focus there).
+void TrainerWindow::fieldTapped(int cell)
+{
+    if (!m_pickedTile)
+        return;
+    const QString digit = m_pickedTile->text();
+    putTileBack();
+    enterDigit(cell, digit);
+}
+
+bool TrainerWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    // A press reaches its window's QWindow first, then the widget under it: the widget tells.
+    auto *widget = qobject_cast<QWidget *>(watched);
+    if (event->type() == QEvent::MouseButtonPress && widget) {
+        const bool ownField = qobject_cast<DigitField *>(widget) && widget->window() == this;
+        if (!ownField && widget != m_pickedTile)
+            putTileBack();
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void TrainerWindow::closeEvent(QCloseEvent *event)

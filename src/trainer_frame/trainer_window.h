@@ -11,6 +11,7 @@
 #include <functional>
 
 class ClickableLabel;
+class DigitTile;
 class Platform;
 class PrinterLock;
 class QLabel;
@@ -47,7 +48,10 @@ struct TrainerFrameSpec {
 // invitations, the digit tiles, the calculation with its gap panel built from
 // the trainer's design, the worksheet panel, the hidden counters and key
 // lists, and the queue that handles a drop once its drag has finished. The
-// frame mirrors the model and turns the shared events into calls.
+// frame mirrors the model, names every part for a screen reader and turns the
+// shared events into calls. Besides the drag a digit comes by key into the
+// field holding the focus, which Tab and the arrow keys move in writing order,
+// or by a tap on a tile and then one on a field.
 class TrainerWindow : public QWidget {
     Q_OBJECT
 public:
@@ -83,6 +87,10 @@ protected:
 
     void closeEvent(QCloseEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    bool focusNextPrevChild(bool next) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void buildBars();
@@ -91,15 +99,25 @@ private:
     void buildCalculation();
     QRect cellBox(int cell) const; // twips, from the task area's corner
     void mirrorModel();
+    // A dragged tile's digit waits until the drag has finished; a typed or
+    // tapped one is handled at once. Both then take the one way in.
     void queueDrop(int cell, const QString &digit);
+    void enterDigit(int cell, const QString &digit);
     void processDrops();
+    void focusCell(int cell);
+    void tileTapped(DigitTile *tile);
+    void fieldTapped(int cell);
+    void putTileBack();
 
     TrainerFrameSpec m_spec;
     Platform &m_platform;
     PrinterLock &m_printerLock;
     TrainerModel *m_model = nullptr;
     QWidget *m_taskLayer = nullptr;
+    QWidget *m_taskArea = nullptr;
     QWidget *m_gapPanel = nullptr;
+    QList<DigitTile *> m_tiles;
+    DigitTile *m_pickedTile = nullptr;
     QList<QWidget *> m_cells; // by the design's cell index
     QList<bool> m_styledAsGap;
     QLabel *m_pointsStore = nullptr;

@@ -26,9 +26,10 @@ QStringList gaps(std::initializer_list<int> numbers)
 MultiRowDesign::MultiRowDesign(int multiplierDigits, const Names &normal, const Names &gapPanel,
                                const QStringList &gapOrder)
     : m_multiplierDigits(multiplierDigits)
-    , m_cells(multiplierDigits + 5, multiplierDigits + 2,
+    , m_cells(multiplierDigits + 5, rowTitles(multiplierDigits),
               view(multiplierDigits, TrainerView::Normal, normal, gapOrder)
-                  + view(multiplierDigits, TrainerView::GapPanel, gapPanel, gapOrder))
+                  + view(multiplierDigits, TrainerView::GapPanel, gapPanel, gapOrder),
+              writingOrder(normal) + writingOrder(gapPanel, gapOrder))
 {
     for (const QString &gap : gapOrder)
         m_gapOrder.append(m_cells.indexOf(gap));
@@ -44,11 +45,12 @@ QList<TrainerCell> MultiRowDesign::view(int multiplierDigits, TrainerView view, 
     // The multiplicand stands left of the dot, the multiplier right of it.
     for (int i = 0; i < names.task.size(); ++i) {
         const int column = i < 4 ? columns - i : columns - i - 1;
-        cells.append({names.task.at(i), view, 0, column, normal ? CellRole::TaskDigit : CellRole::Given});
+        const int place = i < 4 ? 4 - i : column;
+        cells.append({names.task.at(i), view, 0, column, normal ? CellRole::TaskDigit : CellRole::Given, place});
     }
     cells.append({names.dot, view, 0, multiplierDigits + 1, CellRole::Dot});
-    cells.append({names.rules[0], view, 0, 1, CellRole::Rule, columns});
-    cells.append({names.rules[1], view, multiplierDigits, 1, CellRole::Rule, columns});
+    cells.append({names.rules[0], view, 0, 1, CellRole::Rule, 0, columns});
+    cells.append({names.rules[1], view, multiplierDigits, 1, CellRole::Rule, 0, columns});
     // Each row is its number written right-aligned, one digit per column; a
     // partial product carries one zero per place its multiplier digit stands left.
     for (int r = 0; r < names.products.size(); ++r) {
@@ -62,10 +64,30 @@ QList<TrainerCell> MultiRowDesign::view(int multiplierDigits, TrainerView view, 
                 role = CellRole::PlaceZero;
             else if (!normal && gaps.contains(rowNames.at(i)))
                 role = CellRole::Gap;
-            cells.append({rowNames.at(i), view, row, column, role});
+            cells.append({rowNames.at(i), view, row, column, role, column});
         }
     }
     return cells;
+}
+
+QStringList MultiRowDesign::rowTitles(int multiplierDigits)
+{
+    QStringList titles;
+    for (int row = 1; row <= multiplierDigits; ++row)
+        titles.append(QStringLiteral("%1. Teilprodukt").arg(row));
+    titles.append(QStringLiteral("Summe"));
+    return titles;
+}
+
+// Each partial product from the right, top down, then the sum; of a gap task only the gaps.
+QStringList MultiRowDesign::writingOrder(const Names &names, const QStringList &gaps)
+{
+    QStringList order;
+    for (const QStringList &row : names.products)
+        for (auto name = row.crbegin(); name != row.crend(); ++name)
+            if (gaps.isEmpty() || gaps.contains(*name))
+                order.append(*name);
+    return order;
 }
 
 const MultiRowDesign &MultiRowDesign::twoRows()

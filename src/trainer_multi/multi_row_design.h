@@ -31,6 +31,9 @@ private:
                    const QStringList &gapOrder);
     static QList<TrainerCell> view(int multiplierDigits, TrainerView view, const Names &names,
                                    const QStringList &gaps);
+    static QStringList rowTitles(int multiplierDigits);
+    // The cells of a view a pupil writes, in writing order; of the gap panel only `gaps`.
+    static QStringList writingOrder(const Names &names, const QStringList &gaps = {});
 
     int m_multiplierDigits = 0;
     TrainerDesign m_cells;

@@ -28,25 +28,29 @@ struct ViewNames {
 void addView(QList<TrainerCell> &cells, TrainerView view, const ViewNames &names)
 {
     const bool normal = view == TrainerView::Normal;
-    auto add = [&](const char *name, int row, int column, CellRole role, int span = 1) {
-        cells.append({QString::fromLatin1(name), view, row, column, role, span});
+    auto add = [&](const char *name, int row, int column, CellRole role, int place, int span = 1) {
+        cells.append({QString::fromLatin1(name), view, row, column, role, place, span});
     };
+    // The places of a ones task: the multiplicand's ones in column 5, the
+    // multiplier's and the product's in column 3; a carry goes into the place
+    // of the multiplicand digit it stands under.
     const int taskColumns[] = {8, 7, 6, 5, 3, 2, 1};
     for (int i = 0; i < 7; ++i) {
         const int column = taskColumns[i];
         const R digitRole = normal ? R::TaskDigit : column > 3 ? R::Gap : R::Given;
-        add(names.task[i], Row::TaskRow, column, column < 3 ? R::MultiplierZero : digitRole);
+        add(names.task[i], Row::TaskRow, column, column < 3 ? R::MultiplierZero : digitRole,
+            column > 4 ? column - 4 : column - 2);
     }
-    add(names.dot, Row::TaskRow, 4, R::Dot);
+    add(names.dot, Row::TaskRow, 4, R::Dot, 0);
     for (int i = 0; i < 3; ++i)
-        add(names.carries[i], Row::CarryRow, 8 - i, R::Carry);
-    add(names.rules[0], Row::CarryRow, 3, R::Rule, 6);
-    add(names.rules[1], Row::CarryRow, 2, R::Rule);
-    add(names.rules[2], Row::CarryRow, 1, R::Rule);
+        add(names.carries[i], Row::CarryRow, 8 - i, R::Carry, 4 - i);
+    add(names.rules[0], Row::CarryRow, 3, R::Rule, 0, 6);
+    add(names.rules[1], Row::CarryRow, 2, R::Rule, 0);
+    add(names.rules[2], Row::CarryRow, 1, R::Rule, 0);
     for (int i = 0; i < 7; ++i) {
         const int column = 7 - i;
         const R digitRole = normal ? R::Answer : R::Gap;
-        add(names.result[i], Row::ResultRow, column, column < 3 ? R::BroughtDownZero : digitRole);
+        add(names.result[i], Row::ResultRow, column, column < 3 ? R::BroughtDownZero : digitRole, column - 2);
     }
 }
 
@@ -81,7 +85,15 @@ const TrainerDesign &SingleRowTrainerModel::layout()
                  {"luecke9", "luecke8", "luecke7"},
                  {"Linie5", "Linie8", "Linie9"},
                  {"luecke17", "luecke16", "luecke15", "luecke14", "luecke13", "luecke12", "luecke11"}});
-        return TrainerDesign(SingleRowTask::columns, 3, cells);
+        // The brought-down zeros first, then each product digit from the right
+        // followed by the carry it leaves; a gap task's gaps as they are read.
+        const QStringList writingOrder = QStringLiteral(
+            "Bezeichnung19 Bezeichnung18 Bezeichnung17 Bezeichnung9 Bezeichnung13 Bezeichnung8 "
+            "Bezeichnung12 Bezeichnung7 Bezeichnung11 Bezeichnung10 "
+            "luecke1 luecke2 luecke3 luecke4 luecke13 luecke14 luecke15 luecke16 luecke17")
+                                              .split(QLatin1Char(' '));
+        return TrainerDesign(SingleRowTask::columns, {QStringLiteral("Übertrag"), QStringLiteral("Ergebnis")},
+                             cells, writingOrder);
     }();
     return design;
 }
@@ -133,6 +145,13 @@ QStringList SingleRowTrainerModel::keyListB() const
         return {};
     const qint64 p = m_task.product();
     return {sevenColumns(p), sevenColumns(10 * p), sevenColumns(100 * p)};
+}
+
+// A tens or hundreds multiplier moves every digit but the multiplicand's one or two places up.
+int SingleRowTrainerModel::placeOf(int cell) const
+{
+    const int place = TrainerModel::placeOf(cell);
+    return design().factorOf(cell) == 1 ? place : place + zeroColumns(m_kind);
 }
 
 QString SingleRowTrainerModel::expectedDigit(int cell) const

@@ -39,6 +39,7 @@ protected:
     int solutionDigit(int row, int column) const override { return m_task.digit(row, column); }
     void taskDrawn(TrainerView view) override;
     QList<int> gapsToOpen() override;
+    int placeOf(int cell) const override;
 
 private:
     SingleRowTask m_task;

@@ -80,8 +80,9 @@ void TestStrayKeys::strayKeysPressNoButton()
     if (target != f.shell.mainMenu() && window != QStringLiteral("ORBLABEL"))
         QVERIFY(!f.shell.mainMenu()->isVisible());
 
-    // Keyboard users still reach the buttons with Tab.
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    // Keyboard users still reach the buttons with Tab (in a trainer after its fields).
+    for (int tab = 0; tab < 30 && !qobject_cast<QAbstractButton *>(QApplication::focusWidget()); ++tab)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     QVERIFY(qobject_cast<QAbstractButton *>(QApplication::focusWidget()));
 }
 

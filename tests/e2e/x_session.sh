@@ -125,7 +125,8 @@ stop_x_session() {
 
 # The first visible window whose title matches, waiting up to the given seconds.
 find_window() { timeout "${2:-10}" xdotool search --sync --onlyvisible --name "$1" 2>/dev/null | head -n1 || true; }
-window_origin() { eval "$(xdotool getwindowgeometry --shell "$1")"; echo "$X $Y"; }
+# The top-left corner of a window's inside on the screen, framed by a window manager or not.
+window_origin() { xwininfo -id "$1" | awk '/Absolute upper-left X/ {x = $4} /Absolute upper-left Y/ {y = $4} END {print x, y}'; }
 window_open() { [ -n "$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1)" ]; }
 
 # A drag in small steps, as a hand moves.
