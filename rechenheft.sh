@@ -25,6 +25,7 @@ test_packages=(
     pkg-config libxcb-damage0-dev
     xvfb xauth xdotool xclip imagemagick poppler-utils openbox wmctrl x11-utils
     desktop-file-utils appstream file lintian reuse
+    dbus-daemon at-spi2-core python3-pyatspi
 )
 
 install_missing() {

@@ -308,6 +308,8 @@ void TrainerWindow::attachModel(TrainerModel &model, std::function<bool()> stair
     // The window itself holds the keyboard focus, so a stray Space or Return
     // presses no command; Tab still reaches every button.
     keepStrayKeysOffButtons(this);
+    // A click beside the fields (on a tile or a command) leaves the keys with their field.
+    setFocusPolicy(Qt::TabFocus);
     m_worksheet->setStaircaseSource(std::move(staircase));
     connect(&model, &TrainerModel::changed, this, &TrainerWindow::mirrorModel);
     connect(&model, &TrainerModel::taskStarted, this, [this] { focusCell(m_model->firstToWrite()); });

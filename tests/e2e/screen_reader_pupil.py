@@ -61,8 +61,13 @@ def named(win, pattern):
     return [o for o in everything(win) if re.fullmatch(pattern, o.name or '')]
 
 
-def focused(win):
-    return next((o for o in everything(win) if o.getState().contains(pyatspi.STATE_FOCUSED)), None)
+def fields(win):
+    """The trainer's fields: read once, their names asked afresh each time."""
+    return [o for o in everything(win) if FIELD.match(o.name or '')]
+
+
+def focused(cells):
+    return next((o for o in cells if o.getState().contains(pyatspi.STATE_FOCUSED)), None)
 
 
 def box_open(title):
@@ -110,7 +115,6 @@ def tap(obj):
     box = obj.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
     subprocess.run(['xdotool', 'mousemove', str(box.x + box.width // 2), str(box.y + box.height // 2),
                     'click', '1'], check=True)
-    time.sleep(0.3)
 
 
 def counters(win):
@@ -119,51 +123,55 @@ def counters(win):
 
 def check_names(title):
     win = window(title)
-    fields = [o.name for o in everything(win) if FIELD.match(o.name or '')]
-    kinds = [name.rsplit(':', 1)[0] for name in fields]
+    objects = [(o, o.name or '') for o in everything(win)]
+    names = [name for _, name in objects if FIELD.match(name)]
+    kinds = [name.rsplit(':', 1)[0] for name in names]
     doubles = sorted({k for k in kinds if kinds.count(k) > 1})
-    if doubles or len(fields) < 30:
-        fail(f'{len(fields)} field names, some twice: {doubles}')
+    if doubles or len(names) < 30:
+        fail(f'{len(names)} field names, some twice: {doubles}')
     for pattern in [r'Richtig: \d+', r'Fehler: \d+', TASK.pattern] + [f'Ziffer {d}' for d in range(10)]:
-        if len(named(win, pattern)) != 1:
+        if sum(bool(re.fullmatch(pattern, name)) for _, name in objects) != 1:
             fail(f'no one control named {pattern}')
-    shown = [o.name for o in everything(win) if FIELD.match(o.name or '') and showing(o)]
-    print(f'{title}: {len(fields)} fields, each named once; e.g. ' + ' | '.join(shown[:3] + shown[-3:]))
-    print(f'{title}: ' + ' | '.join(counters(win) + [n.name for n in named(win, TASK.pattern)]))
+    shown = [name for o, name in objects if FIELD.match(name) and showing(o)]
+    said = [name for _, name in objects if re.fullmatch(rf'(Richtig|Fehler): \d+|{TASK.pattern}', name)]
+    print(f'{title}: {len(names)} fields, each named once; e.g. ' + ' | '.join(shown[:3] + shown[-3:]))
+    print(f'{title}: ' + ' | '.join(said))
 
 
 def solve(title, way):
     win = window(title)
     task = the_task(win)
     start = counters(win)
+    cells = [o for o in fields(win) if showing(o)]
+    tiles = {d: named(win, f'Ziffer {d}')[0] for d in range(10)}
     written = 0
     while not box_open('Malaufgabe'):
         if way == 'taps':
-            empty = [o for o in everything(win) if showing(o) and (m := FIELD.match(o.name or ''))
-                     and m[3] == 'leer' and m[1] != 'Übertrag' and '. Faktor' not in m[1]]
+            empty = [o for o in cells if (m := FIELD.match(o.name)) and m[3] == 'leer'
+                     and m[1] != 'Übertrag' and '. Faktor' not in m[1]]
             if not empty:
                 break
             m = FIELD.match(empty[0].name)
-            tile = named(win, f'Ziffer {digit_for(m[1], m[2], task)}')[0]
+            tile = tiles[digit_for(m[1], m[2], task)]
             tap(tile)
-            if not tile.name.endswith(', aufgenommen'):
-                fail(f'the tapped tile reads "{tile.name}", not picked up')
+            wait_for(lambda: tile.name.endswith(', aufgenommen'), f'"{tile.name}" picked up', 3)
+            before = empty[0].name
             tap(empty[0])
+            wait_for(lambda: box_open('Malaufgabe') or empty[0].name != before, f'a tap on "{before}"', 3)
         else:
-            field = focused(win)
+            field = focused(cells)
             m = FIELD.match(field.name if field else '')
             if not m:
                 fail(f'the focus stands on "{field.name if field else None}", no field')
             before = field.name
             digit = digit_for(m[1], m[2], task)
             press(f'KP_{digit}' if way == 'keypad' else str(digit))
-            wait_for(lambda: box_open('Malaufgabe') or (focused(win) and focused(win).name != before),
-                     f'the digit {digit} in "{before}"', 5)
+            wait_for(lambda: box_open('Malaufgabe') or field.name != before, f'the digit {digit} in "{before}"', 5)
         written += 1
         if written > 40:
             fail('the task was not solved')
     close_box('Malaufgabe')
-    first = wait_for(lambda: focused(win), 'the focus on the next task')
+    first = wait_for(lambda: focused(cells), 'the focus on the next task')
     print(f'{title}: solved by {way} with {written} digits ({" ".join(start)} -> {" ".join(counters(win))}); '
           f'the focus now on "{first.name}"')
     if not first.name.endswith(': leer'):
@@ -173,11 +181,12 @@ def solve(title, way):
 def wrong_digit_returns_focus(title):
     """A wrong digit is reported; once the box is closed, the focus is back on the field."""
     win = window(title)
-    field = focused(win)
+    cells = fields(win)
+    field = focused(cells)
     m = FIELD.match(field.name)
     press(str((digit_for(m[1], m[2], the_task(win)) + 1) % 10))
     close_box('Fehler')
-    back = wait_for(lambda: focused(win), 'the focus after the box')
+    back = wait_for(lambda: focused(cells), 'the focus after the box')
     if back.name != field.name:
         fail(f'after the box the focus is on "{back.name}", not on "{field.name}"')
     print(f'{title}: a wrong digit reported, the focus back on "{back.name}"; {" ".join(counters(win))}')
@@ -185,9 +194,10 @@ def wrong_digit_returns_focus(title):
 
 def press_command(title, name):
     win = window(title)
+    buttons = [o for o in everything(win) if o.getRoleName() == 'push button' and o.name == name]
     for _ in range(40):
-        now = focused(win)
-        if now and now.name == name and now.getRoleName() == 'push button':
+        now = focused(buttons)
+        if now:
             press('space')
             return
         press('Tab')

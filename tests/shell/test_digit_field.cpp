@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "shell/digit_field.h"
+#include "shell/look.h"
 
 #include "support/drop.h"
 
@@ -18,6 +19,10 @@ class TestDigitField : public QObject {
 private slots:
     void highlightFollowsTheDrag_data();
     void highlightFollowsTheDrag();
+    void focusFrameShowsOnEveryFieldColour_data();
+    void focusFrameShowsOnEveryFieldColour();
+    void keysGiveDigits_data();
+    void keysGiveDigits();
 };
 
 namespace {
@@ -100,6 +105,79 @@ void TestDigitField::highlightFollowsTheDrag()
     QCOMPARE(field.isHighlighted(), lit);
     QCOMPARE(framed(field), lit);
     QCOMPARE(dropped.count(), drops);
+}
+
+void TestDigitField::focusFrameShowsOnEveryFieldColour_data()
+{
+    QTest::addColumn<Look::CellStyle>("style");
+    QTest::newRow("answer field") << Look::answerCell;
+    QTest::newRow("carry field") << Look::carryCell;
+    QTest::newRow("gap") << Look::gapCell;
+    QTest::newRow("given digit") << Look::givenCell;
+}
+
+// A dark ring with a light one inside on all four edges, whatever the field's
+// colour; none without the focus; the drag's orange frame while a tile is over it.
+void TestDigitField::focusFrameShowsOnEveryFieldColour()
+{
+    QFETCH(Look::CellStyle, style);
+    QWidget window;
+    window.resize(100, 100);
+    DigitField field(&window);
+    field.setGeometry(10, 10, 33, 25);
+    Look::styleCell(&field, style, true);
+    QLabel other(&window);
+    other.setFocusPolicy(Qt::StrongFocus);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    auto ringAt = [&field](int inset) {
+        const QImage image = field.grab().toImage();
+        const int w = image.width(), h = image.height();
+        const QList<QColor> edges{image.pixelColor(inset, h / 2), image.pixelColor(w - 1 - inset, h / 2),
+                                  image.pixelColor(w / 2, inset), image.pixelColor(w / 2, h - 1 - inset)};
+        return edges.count(edges.first()) == 4 ? edges.first() : QColor();
+    };
+    field.setFocus();
+    QVERIFY(field.showsFocus());
+    QCOMPARE(ringAt(0), Look::focusFrame);
+    QCOMPARE(ringAt(DigitField::focusRingWidth), Look::focusFrameInner);
+    QVERIFY(Look::focusFrame != style.background && Look::focusFrame != Look::dropHighlight);
+    other.setFocus();
+    QVERIFY(ringAt(0) != Look::focusFrame);
+    field.setFocus();
+    QMimeData tile;
+    tile.setData(DigitDrag::mimeType, "7");
+    QDragEnterEvent enter(field.rect().center(), Qt::CopyAction, &tile, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&field, &enter);
+    QCOMPARE(ringAt(1), Look::dropHighlight);
+}
+
+void TestDigitField::keysGiveDigits_data()
+{
+    QTest::addColumn<Qt::Key>("key");
+    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+    QTest::addColumn<QString>("digit");
+    QTest::newRow("a digit key") << Qt::Key_7 << Qt::KeyboardModifiers() << "7";
+    QTest::newRow("the keypad's") << Qt::Key_0 << Qt::KeyboardModifiers(Qt::KeypadModifier) << "0";
+    QTest::newRow("a digit typed with Shift") << Qt::Key_4 << Qt::KeyboardModifiers(Qt::ShiftModifier) << "4";
+    QTest::newRow("Ctrl with a digit is no digit") << Qt::Key_0 << Qt::KeyboardModifiers(Qt::ControlModifier) << "";
+    QTest::newRow("a letter") << Qt::Key_A << Qt::KeyboardModifiers() << "";
+    QTest::newRow("Space") << Qt::Key_Space << Qt::KeyboardModifiers() << "";
+}
+
+void TestDigitField::keysGiveDigits()
+{
+    QFETCH(Qt::Key, key);
+    QFETCH(Qt::KeyboardModifiers, modifiers);
+    QFETCH(QString, digit);
+    QWidget window;
+    DigitField field(&window);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    field.setFocus();
+    QSignalSpy typed(&field, &DigitField::digitTyped);
+    QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+    QCOMPARE(typed.isEmpty() ? QString() : typed.first().first().toString(), digit);
 }
 
 QTEST_MAIN(TestDigitField)
