@@ -8,6 +8,7 @@
 #include "rewards/catch_game_window.h"
 #include "rewards/memory_game_window.h"
 #include "shell/digit_field.h"
+#include "shell/digit_tile.h"
 #include "shell/random_source.h"
 #include "trainer_multi/multi_row_trainer_window.h"
 #include "trainer_single/single_row_trainer_window.h"
@@ -23,8 +24,8 @@
 #include <QSet>
 #include <QtTest/QTest>
 
-// A restless pupil: random clicks, tile drops (many of them right), keys and
-// window closes over every window. After every step exactly one working window
+// A restless pupil: random clicks, digits dragged, typed or tapped (many of
+// them right), keys and window closes over every window. After every step exactly one working window
 // is shown, every trainer's counters match the drops it received, points never
 // fall, and the shown task's answer key matches its digits.
 //   RECHENHEFT_MONKEY_SEED=n    one seed instead of the usual set
@@ -260,7 +261,20 @@ void TestMonkey::randomInputKeepsEveryWindowAndPointRight()
                 const QString digit = monkey.next() < 0.75 && !expected.isEmpty()
                     ? expected
                     : QString::number(monkey.draw(0, 9));
-                if (dropTile(field, digit)) {
+                // Dragged, typed into the field, or a tile tapped and then the field.
+                const double way = monkey.next();
+                bool taken = true;
+                if (way < 0.6) {
+                    taken = dropTile(field, digit);
+                } else if (way < 0.8) {
+                    QTest::keyClick(field, Qt::Key(Qt::Key_0 + digit.toInt()));
+                } else {
+                    auto *tile = window->findChild<DigitTile *>(QStringLiteral("Befehl%1").arg(digit.toInt() + 2));
+                    if (!tile->isPicked()) // a tap on the tile in hand would put it back
+                        QTest::mouseClick(tile, Qt::LeftButton);
+                    QTest::mouseClick(field, Qt::LeftButton);
+                }
+                if (taken) {
                     Tally &tally = tallies[field->window()];
                     ++(digit == expected ? tally.right : tally.wrong);
                 }
