@@ -24,7 +24,7 @@ while IFS= read -r -d '' file; do
     esac
     case "$file" in
     *.cpp | *.h) open="// " close="" ;;
-    *.sh | *.cmake | */CMakeLists.txt | CMakeLists.txt | *.supp | *.desktop | .gitignore | .ci/run) open="# " close="" ;;
+    *.sh | *.py | *.cmake | */CMakeLists.txt | CMakeLists.txt | *.supp | *.desktop | .gitignore | .ci/run) open="# " close="" ;;
     *.svg | *.xml.in | *.md) open="<!-- " close=" -->" ;;
     *.1) open='.\" ' close="" ;;
     *) continue ;;

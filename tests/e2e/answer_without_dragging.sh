@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Rechenheft contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # End to end, as pupils who do not drag: each trainer is read from outside the
 # program as a screen reader reads it (AT-SPI), every field with its own name;
 # one task is solved with the keyboard alone, a wrong digit among the keys, and

@@ -1,4 +1,7 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 Rechenheft contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """A pupil who knows a trainer only from what a screen reader reads out
 (AT-SPI, from outside the program) and answers without dragging.
 
