@@ -167,7 +167,6 @@ void TrainerWindow::buildTiles()
         tile->setGeometry(Twips::rect(taskAreaLeft + 600 * digit, tileTop, 495, 615));
         tile->setFont(WindowSetup::font(12, true));
         connect(tile, &QAbstractButton::clicked, this, [this, tile] { tileTapped(tile); });
-        m_tiles.append(tile);
     }
 }
 
@@ -208,10 +207,12 @@ void TrainerWindow::buildBars()
     auto *moon = label(m_taskLayer, QStringLiteral("Bild2"), QString(),
                        Twips::rect(pictureLeft, 240, 495, 495));
     moon->setPixmap(Pictures::moon(moon->size()));
+    moon->setAccessibleName(QStringLiteral("Mond"));
     moon->setAccessibleDescription(QStringLiteral("Ziel: der Mond"));
     m_rocket = label(m_taskLayer, QStringLiteral("Bild1"), QString(),
                      Twips::rect(pictureLeft, PointsAndProgress::rocketStartTop, 495, 495));
     m_rocket->setPixmap(Pictures::rocket(m_rocket->size()));
+    m_rocket->setAccessibleName(QStringLiteral("Rakete"));
     m_rocket->setAccessibleDescription(QStringLiteral("Rakete: steigt mit jeder gelösten Aufgabe"));
 }
 
@@ -266,6 +267,7 @@ void TrainerWindow::buildCalculation()
             const QPoint centre = Twips::rect(box.x(), box.y(), box.width(), box.height()).center();
             m_cells[i] = Look::multiplicationDot(parent, cell.name,
                                                  QRect(centre - QPoint(dot / 2, dot / 2), QSize(dot, dot)));
+            m_cells[i]->setAccessibleName(QStringLiteral("mal"));
         } else if (cell.role == CellRole::Rule) {
             // A rule continues the one that ends left of it, else starts at its own column.
             int left = box.x() - (cell.span - 1) * columnPitch;
@@ -320,14 +322,18 @@ void TrainerWindow::attachModel(TrainerModel &model, std::function<bool()> stair
 void TrainerWindow::mirrorModel()
 {
     const TrainerDesign &design = m_model->design();
+    // What each view's task asks: the name of its frame, told again on each field that takes digits.
+    const QString normalTask = m_model->taskText(TrainerView::Normal);
+    const QString gapTask = m_model->taskText(TrainerView::GapPanel);
     for (int i = 0; i < design.size(); ++i) {
         QWidget *widget = m_cells.at(i);
         if (design.holdsDigit(i)) {
             auto *label = static_cast<QLabel *>(widget);
             label->setText(m_model->text(i));
             nameForScreenReader(label, m_model->cellName(i));
-            if (design.takesDrops(i) && label->accessibleDescription() != m_model->taskText(design.cell(i).view))
-                label->setAccessibleDescription(m_model->taskText(design.cell(i).view));
+            const QString &asks = design.cell(i).view == TrainerView::Normal ? normalTask : gapTask;
+            if (design.takesDrops(i) && label->accessibleDescription() != asks)
+                label->setAccessibleDescription(asks);
             // A gap the task left open looks like one until the next task.
             if (m_styledAsGap.at(i) != m_model->isOpenGap(i)) {
                 m_styledAsGap[i] = m_model->isOpenGap(i);
@@ -348,8 +354,8 @@ void TrainerWindow::mirrorModel()
     m_errorDisplay->setText(QString::number(errors));
     nameForScreenReader(m_pointsDisplay, QStringLiteral("Richtig: %1").arg(rewards.pointsText()));
     nameForScreenReader(m_errorDisplay, QStringLiteral("Fehler: %1").arg(errors));
-    nameForScreenReader(m_taskArea, m_model->taskText(TrainerView::Normal));
-    nameForScreenReader(m_gapPanel, m_model->taskText(TrainerView::GapPanel));
+    nameForScreenReader(m_taskArea, normalTask);
+    nameForScreenReader(m_gapPanel, gapTask);
     m_memoryInvitation->setVisible(rewards.memoryInvitationShown());
     m_catchInvitation->setVisible(rewards.catchInvitationShown());
     m_rocket->move(Twips::point(pictureLeft, rewards.rocketTop()));

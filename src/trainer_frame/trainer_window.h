@@ -116,7 +116,6 @@ private:
     QWidget *m_taskLayer = nullptr;
     QWidget *m_taskArea = nullptr;
     QWidget *m_gapPanel = nullptr;
-    QList<DigitTile *> m_tiles;
     DigitTile *m_pickedTile = nullptr;
     QList<QWidget *> m_cells; // by the design's cell index
     QList<bool> m_styledAsGap;
