@@ -342,6 +342,9 @@ void TrainerWindow::mirrorModel()
         }
         widget->setVisible(m_model->isVisible(i));
     }
+    // A field gone out of sight hands the keys on, also in a window not active now.
+    if (focusWidget() && !focusWidget()->isVisibleTo(this) && m_cells.contains(focusWidget()))
+        focusCell(m_model->firstToWrite());
     const bool gapMode = m_model->gapMode();
     m_gapPanel->move(Twips::point(taskAreaLeft, gapMode ? m_spec.taskAreaTop : outOfViewTop));
     m_gapPanel->setVisible(gapMode);

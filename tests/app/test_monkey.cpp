@@ -25,9 +25,10 @@
 #include <QtTest/QTest>
 
 // A restless pupil: random clicks, digits dragged, typed or tapped (many of
-// them right), keys and window closes over every window. After every step exactly one working window
-// is shown, every trainer's counters match the drops it received, points never
-// fall, and the shown task's answer key matches its digits.
+// them right), keys and window closes over every window. After every step
+// exactly one working window is shown, every trainer's counters match the
+// digits it received, points never fall, and the shown task's answer key
+// matches its digits.
 //   RECHENHEFT_MONKEY_SEED=n    one seed instead of the usual set
 //   RECHENHEFT_MONKEY_STEPS=n   steps per seed (at least 20,000 in all by default)
 class TestMonkey : public QObject {
@@ -261,20 +262,16 @@ void TestMonkey::randomInputKeepsEveryWindowAndPointRight()
                 const QString digit = monkey.next() < 0.75 && !expected.isEmpty()
                     ? expected
                     : QString::number(monkey.draw(0, 9));
-                // Dragged, typed into the field, or a tile tapped and then the field.
+                // Dragged, typed into the field, or a tile tapped (unless in hand already) and then the field.
                 const double way = monkey.next();
-                bool taken = true;
-                if (way < 0.6) {
-                    taken = dropTile(field, digit);
-                } else if (way < 0.8) {
-                    QTest::keyClick(field, Qt::Key(Qt::Key_0 + digit.toInt()));
-                } else {
-                    auto *tile = window->findChild<DigitTile *>(QStringLiteral("Befehl%1").arg(digit.toInt() + 2));
-                    if (!tile->isPicked()) // a tap on the tile in hand would put it back
-                        QTest::mouseClick(tile, Qt::LeftButton);
+                auto *tile = window->findChild<DigitTile *>(QStringLiteral("Befehl%1").arg(digit.toInt() + 2));
+                if (way >= 0.8 && !tile->isPicked())
+                    QTest::mouseClick(tile, Qt::LeftButton);
+                if (way >= 0.8)
                     QTest::mouseClick(field, Qt::LeftButton);
-                }
-                if (taken) {
+                else if (way >= 0.6)
+                    QTest::keyClick(field, Qt::Key(Qt::Key_0 + digit.toInt()));
+                if (way >= 0.6 || dropTile(field, digit)) {
                     Tally &tally = tallies[field->window()];
                     ++(digit == expected ? tally.right : tally.wrong);
                 }

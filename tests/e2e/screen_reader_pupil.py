@@ -2,15 +2,9 @@
 # SPDX-FileCopyrightText: 2026 Rechenheft contributors
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-"""A pupil who knows a trainer only from what a screen reader reads out
-(AT-SPI, from outside the program) and answers without dragging.
-
-  screen_reader_pupil.py names TITLE          every name of the trainer checked
-  screen_reader_pupil.py keys TITLE [keypad]  the task solved with the keyboard alone
-  screen_reader_pupil.py taps TITLE           the task solved by tapping a tile, then a field
-  screen_reader_pupil.py command TITLE NAME   the command pressed with Tab and Space
-
-The keys and the taps go in through the real X server (xdotool)."""
+"""A pupil who knows a trainer only as a screen reader reads it (AT-SPI, from
+outside the program) and answers through the real X server without a drag:
+  screen_reader_pupil.py TITLE keys|keypad|taps   names checked, a wrong key, the task solved"""
 import re
 import subprocess
 import sys
@@ -19,203 +13,116 @@ import time
 import pyatspi
 
 # "Ergebnis, Zehner: 5", "Lücke, Summe, Einer: leer", "Lückenaufgabe, 1. Faktor, Tausender: 3"
-FIELD = re.compile(r'^(?:(?:Lücke|Lückenaufgabe), )?(.+), ([^,:]+): (leer|\d)$')
+FIELD = re.compile(r'(?:(?:Lücke|Lückenaufgabe), )?(.+), ([^,:]+): (leer|\d)')
 PLACES = ['Einer', 'Zehner', 'Hunderter', 'Tausender', 'Zehntausender', 'Hunderttausender', 'Millionen']
-TASK = re.compile(r'^Malaufgabe: (\d+) mal (\d+)$')
+TASK = re.compile(r'Malaufgabe: (\d+) mal (\d+)')
 
 
 def fail(message):
-    print(f'FAIL: {message}')
-    sys.exit(1)
+    sys.exit(f'FAIL: {message}')
 
 
 def wait_for(find, what, seconds=10):
-    deadline = time.time() + seconds
-    while time.time() < deadline:
-        found = find()
-        if found:
+    for _ in range(seconds * 10):
+        if found := find():
             return found
         time.sleep(0.1)
     fail(f'{what} did not come')
 
 
-def program():
-    return wait_for(lambda: next((a for a in pyatspi.Registry.getDesktop(0) if a and a.name == 'Rechenheft'), None),
-                    'the program on the accessibility bus')
-
-
-def showing(obj):
-    return obj.getState().contains(pyatspi.STATE_SHOWING)
-
-
-def window(title):
-    return wait_for(lambda: next((w for w in program() if w.name == title and showing(w)), None),
-                    f'the window "{title}"')
-
-
 def everything(obj):
-    for i in range(obj.childCount):
-        child = obj[i]
+    for child in obj:
         yield child
         yield from everything(child)
 
 
-def named(win, pattern):
-    return [o for o in everything(win) if re.fullmatch(pattern, o.name or '')]
+def has(obj, state):
+    return obj.getState().contains(state)
 
 
-def fields(win):
-    """The trainer's fields: read once, their names asked afresh each time."""
-    return [o for o in everything(win) if FIELD.match(o.name or '')]
+def xdotool(*args):
+    return subprocess.run(['xdotool', *map(str, args)], capture_output=True, text=True).stdout.split()
 
 
-def focused(cells):
-    return next((o for o in cells if o.getState().contains(pyatspi.STATE_FOCUSED)), None)
+def box(title):
+    return xdotool('search', '--onlyvisible', '--name', f'^{title}$')
 
 
-def box_open(title):
-    found = subprocess.run(['xdotool', 'search', '--onlyvisible', '--name', f'^{title}$'],
-                           capture_output=True, text=True)
-    return found.stdout.split()[0] if found.returncode == 0 else None
+def close_box(title):  # as a pupil does: Return takes the one button
+    xdotool('windowfocus', wait_for(lambda: box(title), f'the "{title}" box')[0], 'key', 'Return')
+    wait_for(lambda: not box(title), f'"{title}" closing')
 
 
-def close_box(title):
-    """As a pupil does: Return takes the box's one button."""
-    box = wait_for(lambda: box_open(title), f'the "{title}" box')
-    subprocess.run(['xdotool', 'windowfocus', box, 'key', 'Return'], check=True)
-    wait_for(lambda: not box_open(title), f'the "{title}" box closing')
-
-
-def the_task(win):
-    areas = [TASK.match(o.name) for o in named(win, TASK.pattern) if showing(o)]
-    if len(areas) != 1:
-        fail(f'{len(areas)} task areas say what they ask')
-    return int(areas[0][1]), areas[0][2]
-
-
-def digit_for(row, place, task):
-    """The digit a pupil writes at a place of a row of the task."""
-    multiplicand, multiplier = task
+def digit_for(row, place, multiplicand, multiplier):
+    """The digit a pupil writes at a place of a row."""
     power = PLACES.index(place)
-    if row in ('Ergebnis', 'Summe'):
-        value = multiplicand * int(multiplier)
-    elif row == 'Übertrag':
-        # what the columns below this place carry into it, with the multiplier's zeros brought down
-        digits = multiplier.rstrip('0')
-        column = power - (len(multiplier) - len(digits))
-        return multiplicand % 10 ** column * int(digits) // 10 ** column
-    else:  # "2. Teilprodukt": the multiplicand times the second multiplier digit, at its place
-        index = int(row.split('.')[0])
+    if row == 'Übertrag':  # what the columns right of it carry, the multiplier's zeros brought down
+        column = power - (len(multiplier) - len(multiplier.rstrip('0')))
+        return multiplicand % 10 ** column * int(multiplier.rstrip('0')) // 10 ** column
+    value = multiplicand * int(multiplier)
+    if 'Teilprodukt' in row:  # "2. Teilprodukt": the second multiplier digit's, at its place
+        index = int(row[0])
         value = multiplicand * int(multiplier[index - 1]) * 10 ** (len(multiplier) - index)
     return value // 10 ** power % 10
 
 
-def press(key):
-    subprocess.run(['xdotool', 'key', key], check=True)
+def answer(title, way):
+    win = wait_for(lambda: next((w for a in pyatspi.Registry.getDesktop(0) if a and a.name == 'Rechenheft'
+                                 for w in a if w.name == title and has(w, pyatspi.STATE_SHOWING)), None), title)
+    named = [(o, o.name or '') for o in everything(win)]
+    kinds = [n.rsplit(':', 1)[0] for _, n in named if FIELD.fullmatch(n)]
+    if len(set(kinds)) != len(kinds) or len(kinds) < 30:
+        fail(f'{len(kinds)} field names, {len(kinds) - len(set(kinds))} of them twice')
+    said = {n: o for o, n in named if re.fullmatch(rf'(Richtig|Fehler): \d+|{TASK.pattern}|Ziffer \d', n)}
+    if len(said) != 13:
+        fail(f'counters, task and tiles read {sorted(said)}')
+    task = next(TASK.fullmatch(n) for n in said if TASK.fullmatch(n))
+    cells = [o for o, n in named if FIELD.fullmatch(n) and has(o, pyatspi.STATE_SHOWING)]
+    print(f'{title}: {len(kinds)} fields, each named once, e.g. "{cells[0].name}", "{cells[-1].name}"; '
+          + ', '.join(n for n in said if not n.startswith('Ziffer')))
 
+    def focused():
+        return next((o for o in cells if has(o, pyatspi.STATE_FOCUSED)), None)
 
-def tap(obj):
-    box = obj.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-    subprocess.run(['xdotool', 'mousemove', str(box.x + box.width // 2), str(box.y + box.height // 2),
-                    'click', '1'], check=True)
+    def digit(field):
+        m = FIELD.fullmatch(field.name)
+        return digit_for(m[1], m[2], int(task[1]), task[2])
 
+    def key(d):
+        xdotool('key', f'KP_{d}' if way == 'keypad' else d)
 
-def counters(win):
-    return [o.name for o in named(win, r'(Richtig|Fehler): \d+')]
-
-
-def check_names(title):
-    win = window(title)
-    objects = [(o, o.name or '') for o in everything(win)]
-    names = [name for _, name in objects if FIELD.match(name)]
-    kinds = [name.rsplit(':', 1)[0] for name in names]
-    doubles = sorted({k for k in kinds if kinds.count(k) > 1})
-    if doubles or len(names) < 30:
-        fail(f'{len(names)} field names, some twice: {doubles}')
-    for pattern in [r'Richtig: \d+', r'Fehler: \d+', TASK.pattern] + [f'Ziffer {d}' for d in range(10)]:
-        if sum(bool(re.fullmatch(pattern, name)) for _, name in objects) != 1:
-            fail(f'no one control named {pattern}')
-    shown = [name for o, name in objects if FIELD.match(name) and showing(o)]
-    said = [name for _, name in objects if re.fullmatch(rf'(Richtig|Fehler): \d+|{TASK.pattern}', name)]
-    print(f'{title}: {len(names)} fields, each named once; e.g. ' + ' | '.join(shown[:3] + shown[-3:]))
-    print(f'{title}: ' + ' | '.join(said))
-
-
-def solve(title, way):
-    win = window(title)
-    task = the_task(win)
-    start = counters(win)
-    cells = [o for o in fields(win) if showing(o)]
-    tiles = {d: named(win, f'Ziffer {d}')[0] for d in range(10)}
-    written = 0
-    while not box_open('Malaufgabe'):
-        if way == 'taps':
-            empty = [o for o in cells if (m := FIELD.match(o.name)) and m[3] == 'leer'
-                     and m[1] != 'Übertrag' and '. Faktor' not in m[1]]
-            if not empty:
-                break
-            m = FIELD.match(empty[0].name)
-            tile = tiles[digit_for(m[1], m[2], task)]
-            tap(tile)
-            wait_for(lambda: tile.name.endswith(', aufgenommen'), f'"{tile.name}" picked up', 3)
-            before = empty[0].name
-            tap(empty[0])
-            wait_for(lambda: box_open('Malaufgabe') or empty[0].name != before, f'a tap on "{before}"', 3)
+    if way != 'taps':  # a wrong key is reported, and the focus is back on its field once the box is closed
+        before = focused().name
+        key((digit(focused()) + 1) % 10)
+        close_box('Fehler')
+        if wait_for(focused, 'the focus after the box').name != before:
+            fail(f'after the box the focus is not on "{before}"')
+    for written in range(41):
+        if box('Malaufgabe'):
+            break
+        if way == 'taps':  # the next empty digit of the product, its tile picked up, then the field tapped
+            field = next(o for o in cells if (m := FIELD.fullmatch(o.name))
+                         and m[3] == 'leer' and m[1] != 'Übertrag' and 'Faktor' not in m[1])
+            before, tile = field.name, said[f'Ziffer {digit(field)}']
+            for target in (tile, field):
+                extents = target.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+                xdotool('mousemove', extents.x + extents.width // 2, extents.y + extents.height // 2, 'click', 1)
+                if target == tile:
+                    wait_for(lambda: tile.name.endswith(', aufgenommen'), f'"{tile.name}" picked up', 3)
         else:
-            field = focused(cells)
-            m = FIELD.match(field.name if field else '')
-            if not m:
-                fail(f'the focus stands on "{field.name if field else None}", no field')
+            field = focused() or fail('the focus stands on no field')
             before = field.name
-            digit = digit_for(m[1], m[2], task)
-            press(f'KP_{digit}' if way == 'keypad' else str(digit))
-            wait_for(lambda: box_open('Malaufgabe') or field.name != before, f'the digit {digit} in "{before}"', 5)
-        written += 1
-        if written > 40:
-            fail('the task was not solved')
+            key(digit(field))
+        wait_for(lambda: field.name != before or box('Malaufgabe'), f'a digit in "{before}"', 5)
+    else:
+        fail('the task was not solved')
     close_box('Malaufgabe')
-    first = wait_for(lambda: focused(cells), 'the focus on the next task')
-    print(f'{title}: solved by {way} with {written} digits ({" ".join(start)} -> {" ".join(counters(win))}); '
-          f'the focus now on "{first.name}"')
+    first = wait_for(focused, 'the focus on the next task')
+    print(f'{title}: solved by {way} with {written} digits, then '
+          f'{", ".join(o.name for n, o in said.items() if n[0] in "RF")}; the focus now on "{first.name}"')
     if not first.name.endswith(': leer'):
         fail(f'the next task begins at "{first.name}"')
 
 
-def wrong_digit_returns_focus(title):
-    """A wrong digit is reported; once the box is closed, the focus is back on the field."""
-    win = window(title)
-    cells = fields(win)
-    field = focused(cells)
-    m = FIELD.match(field.name)
-    press(str((digit_for(m[1], m[2], the_task(win)) + 1) % 10))
-    close_box('Fehler')
-    back = wait_for(lambda: focused(cells), 'the focus after the box')
-    if back.name != field.name:
-        fail(f'after the box the focus is on "{back.name}", not on "{field.name}"')
-    print(f'{title}: a wrong digit reported, the focus back on "{back.name}"; {" ".join(counters(win))}')
-
-
-def press_command(title, name):
-    win = window(title)
-    buttons = [o for o in everything(win) if o.getRoleName() == 'push button' and o.name == name]
-    for _ in range(40):
-        now = focused(buttons)
-        if now:
-            press('space')
-            return
-        press('Tab')
-        time.sleep(0.1)
-    fail(f'Tab never reached "{name}"')
-
-
 if __name__ == '__main__':
-    mode, title = sys.argv[1], sys.argv[2]
-    if mode == 'names':
-        check_names(title)
-    elif mode == 'keys':
-        wrong_digit_returns_focus(title)
-        solve(title, sys.argv[3] if len(sys.argv) > 3 else 'keys')
-    elif mode == 'taps':
-        solve(title, 'taps')
-    elif mode == 'command':
-        press_command(title, sys.argv[3])
+    answer(sys.argv[1], sys.argv[2])

@@ -21,8 +21,6 @@ private slots:
     void highlightFollowsTheDrag();
     void focusFrameShowsOnEveryFieldColour_data();
     void focusFrameShowsOnEveryFieldColour();
-    void keysGiveDigits_data();
-    void keysGiveDigits();
 };
 
 namespace {
@@ -116,68 +114,28 @@ void TestDigitField::focusFrameShowsOnEveryFieldColour_data()
     QTest::newRow("given digit") << Look::givenCell;
 }
 
-// A dark ring with a light one inside on all four edges, whatever the field's
-// colour; none without the focus; the drag's orange frame while a tile is over it.
+// A dark ring with a light one inside on all four edges, whatever the field's colour; none without the focus.
 void TestDigitField::focusFrameShowsOnEveryFieldColour()
 {
     QFETCH(Look::CellStyle, style);
     QWidget window;
-    window.resize(100, 100);
-    DigitField field(&window);
+    DigitField field(&window), other(&window);
     field.setGeometry(10, 10, 33, 25);
     Look::styleCell(&field, style, true);
-    QLabel other(&window);
-    other.setFocusPolicy(Qt::StrongFocus);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    auto ringAt = [&field](int inset) {
+    auto ringAt = [&field](int in) { // the colour of all four edges, `in` pixels in
         const QImage image = field.grab().toImage();
-        const int w = image.width(), h = image.height();
-        const QList<QColor> edges{image.pixelColor(inset, h / 2), image.pixelColor(w - 1 - inset, h / 2),
-                                  image.pixelColor(w / 2, inset), image.pixelColor(w / 2, h - 1 - inset)};
+        const QList<QColor> edges{image.pixelColor(in, 12), image.pixelColor(32 - in, 12), image.pixelColor(16, in),
+                                  image.pixelColor(16, 24 - in)};
         return edges.count(edges.first()) == 4 ? edges.first() : QColor();
     };
     field.setFocus();
-    QVERIFY(field.showsFocus());
     QCOMPARE(ringAt(0), Look::focusFrame);
     QCOMPARE(ringAt(DigitField::focusRingWidth), Look::focusFrameInner);
-    QVERIFY(Look::focusFrame != style.background && Look::focusFrame != Look::dropHighlight);
+    QVERIFY(Look::focusFrame != style.background && Look::focusFrame != DigitField::highlightColour());
     other.setFocus();
     QVERIFY(ringAt(0) != Look::focusFrame);
-    field.setFocus();
-    QMimeData tile;
-    tile.setData(DigitDrag::mimeType, "7");
-    QDragEnterEvent enter(field.rect().center(), Qt::CopyAction, &tile, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(&field, &enter);
-    QCOMPARE(ringAt(1), Look::dropHighlight);
-}
-
-void TestDigitField::keysGiveDigits_data()
-{
-    QTest::addColumn<Qt::Key>("key");
-    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
-    QTest::addColumn<QString>("digit");
-    QTest::newRow("a digit key") << Qt::Key_7 << Qt::KeyboardModifiers() << "7";
-    QTest::newRow("the keypad's") << Qt::Key_0 << Qt::KeyboardModifiers(Qt::KeypadModifier) << "0";
-    QTest::newRow("a digit typed with Shift") << Qt::Key_4 << Qt::KeyboardModifiers(Qt::ShiftModifier) << "4";
-    QTest::newRow("Ctrl with a digit is no digit") << Qt::Key_0 << Qt::KeyboardModifiers(Qt::ControlModifier) << "";
-    QTest::newRow("a letter") << Qt::Key_A << Qt::KeyboardModifiers() << "";
-    QTest::newRow("Space") << Qt::Key_Space << Qt::KeyboardModifiers() << "";
-}
-
-void TestDigitField::keysGiveDigits()
-{
-    QFETCH(Qt::Key, key);
-    QFETCH(Qt::KeyboardModifiers, modifiers);
-    QFETCH(QString, digit);
-    QWidget window;
-    DigitField field(&window);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowActive(&window));
-    field.setFocus();
-    QSignalSpy typed(&field, &DigitField::digitTyped);
-    QTest::keyClick(QApplication::focusWidget(), key, modifiers);
-    QCOMPARE(typed.isEmpty() ? QString() : typed.first().first().toString(), digit);
 }
 
 QTEST_MAIN(TestDigitField)
