@@ -16,8 +16,6 @@ public:
     explicit DigitField(QWidget *parent);
 
     bool isHighlighted() const { return m_highlighted; }
-    // The field the window's keys write into, also while a message box is open over it.
-    bool showsFocus() const;
 
     // The frame that marks the field under a dragged tile.
     static QColor highlightColour();
@@ -45,6 +43,8 @@ protected:
 
 private:
     void setHighlighted(bool on);
+    // The field the window's keys write into, also while a message box is open over it.
+    bool showsFocus() const;
 
     bool m_highlighted = false;
 };

@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "shell/digit_field.h"
-#include "shell/look.h"
 
 #include "support/drop.h"
 
@@ -19,8 +18,6 @@ class TestDigitField : public QObject {
 private slots:
     void highlightFollowsTheDrag_data();
     void highlightFollowsTheDrag();
-    void focusFrameShowsOnEveryFieldColour_data();
-    void focusFrameShowsOnEveryFieldColour();
 };
 
 namespace {
@@ -103,39 +100,6 @@ void TestDigitField::highlightFollowsTheDrag()
     QCOMPARE(field.isHighlighted(), lit);
     QCOMPARE(framed(field), lit);
     QCOMPARE(dropped.count(), drops);
-}
-
-void TestDigitField::focusFrameShowsOnEveryFieldColour_data()
-{
-    QTest::addColumn<Look::CellStyle>("style");
-    QTest::newRow("answer field") << Look::answerCell;
-    QTest::newRow("carry field") << Look::carryCell;
-    QTest::newRow("gap") << Look::gapCell;
-    QTest::newRow("given digit") << Look::givenCell;
-}
-
-// A dark ring with a light one inside on all four edges, whatever the field's colour; none without the focus.
-void TestDigitField::focusFrameShowsOnEveryFieldColour()
-{
-    QFETCH(Look::CellStyle, style);
-    QWidget window;
-    DigitField field(&window), other(&window);
-    field.setGeometry(10, 10, 33, 25);
-    Look::styleCell(&field, style, true);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    auto ringAt = [&field](int in) { // the colour of all four edges, `in` pixels in
-        const QImage image = field.grab().toImage();
-        const QList<QColor> edges{image.pixelColor(in, 12), image.pixelColor(32 - in, 12), image.pixelColor(16, in),
-                                  image.pixelColor(16, 24 - in)};
-        return edges.count(edges.first()) == 4 ? edges.first() : QColor();
-    };
-    field.setFocus();
-    QCOMPARE(ringAt(0), Look::focusFrame);
-    QCOMPARE(ringAt(DigitField::focusRingWidth), Look::focusFrameInner);
-    QVERIFY(Look::focusFrame != style.background && Look::focusFrame != DigitField::highlightColour());
-    other.setFocus();
-    QVERIFY(ringAt(0) != Look::focusFrame);
 }
 
 QTEST_MAIN(TestDigitField)

@@ -60,12 +60,14 @@ private:
     void click(const QString &name)
     {
         const QWidget *target = m_window->findChild<QWidget *>(name);
-        QTest::mouseClick(m_window->windowHandle(), Qt::LeftButton, {}, target->mapTo(m_window, target->rect().center()));
+        QTest::mouseClick(m_window->windowHandle(), Qt::LeftButton, {},
+                          target->mapTo(m_window, target->rect().center()));
     }
     static QString focused() { return QApplication::focusWidget()->objectName(); }
     void type(int digit, bool keypad = false)
     {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key(Qt::Key_0 + digit), keypad ? Qt::KeypadModifier : Qt::NoModifier);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(Qt::Key_0 + digit),
+                        keypad ? Qt::KeypadModifier : Qt::NoModifier);
     }
 
     TrainerWindow *m_window = nullptr;
@@ -87,7 +89,8 @@ void TestAnswerWithoutDragging::keysWriteInWritingOrder_data()
     QTest::addColumn<int>("rows");
     QTest::addColumn<QString>("command");
     QTest::addColumn<QStringList>("order");
-    QTest::newRow("one row: each product digit from the right, then its carry") << 1 << "" << fields("17 9 13 8 12 7 11");
+    QTest::newRow("one row: each product digit from the right, then its carry")
+        << 1 << "" << fields("17 9 13 8 12 7 11");
     QTest::newRow("hundreds: the zeros brought down first, a fifth digit last")
         << 1 << "Befehl13" << fields("19 18 17 9 13 8 12 7 11 10");
     QTest::newRow("one-row gaps: the gaps shown") << 1 << "Befehl12" << fields("2 14", "luecke");
@@ -98,7 +101,8 @@ void TestAnswerWithoutDragging::keysWriteInWritingOrder_data()
 }
 
 // A wrong digit is reported and the focus stays; each right one moves it on in
-// writing order (the keypad's too), and the last solves the task.
+// writing order (the keypad's too), and the last solves the task. The focus
+// frame, a dark ring with a light one inside, shows on every kind of field.
 void TestAnswerWithoutDragging::keysWriteInWritingOrder()
 {
     QFETCH(int, rows);
@@ -106,18 +110,23 @@ void TestAnswerWithoutDragging::keysWriteInWritingOrder()
     QFETCH(QStringList, order);
     open(rows, command);
     const bool keypad = rows == 2;
-    auto expected = [this](const QString &name) { return m_model->expectedDigit(m_model->design().indexOf(name)).toInt(); };
+    auto expected = [this](const QString &name) {
+        return m_model->expectedDigit(m_model->design().indexOf(name)).toInt();
+    };
     type((expected(order.first()) + 1) % 10, keypad);
     QCOMPARE(m_model->errors(), 1);
     for (const QString &name : order) {
         QCOMPARE(focused(), name);
         auto *field = qobject_cast<DigitField *>(QApplication::focusWidget());
-        QVERIFY(field->showsFocus());
+        const QImage seen = field->grab().toImage();
+        QCOMPARE(seen.pixelColor(0, seen.height() / 2), Look::focusFrame);
+        QCOMPARE(seen.pixelColor(DigitField::focusRingWidth, seen.height() / 2), Look::focusFrameInner);
         type(expected(name), keypad);
         if (name != order.last()) // the last solves the task, and the field shows the next
             QCOMPARE(field->accessibleName().back(), QChar(u'0' + expected(name)));
     }
-    QCOMPARE(m_platform->messages.last().title, m_model->gapMode() ? QStringLiteral("Lückenaufgabe") : QStringLiteral("Malaufgabe"));
+    QCOMPARE(m_platform->messages.last().title,
+             m_model->gapMode() ? QStringLiteral("Lückenaufgabe") : QStringLiteral("Malaufgabe"));
     QCOMPARE(m_model->rewards().points(), int(order.size()));
     QCOMPARE(focused(), m_model->design().cell(m_model->firstToWrite()).name); // the next task's first field
 }
