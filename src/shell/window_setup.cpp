@@ -73,6 +73,15 @@ public:
         place();
     }
 
+    qreal zoom() const { return m_zoom; }
+    void setZoom(qreal zoom)
+    {
+        if (zoom == m_zoom)
+            return;
+        m_zoom = zoom;
+        place();
+    }
+
     // Ctrl with the wheel zooms wherever the pointer stands over the window.
     void watchWheel(QObject *watched) { watched->installEventFilter(this); }
 
@@ -274,6 +283,16 @@ void centreOnScreen(QWidget *window, QSize screen, int verticalDivisor)
 void zoom(QWidget *window, ZoomStep step)
 {
     Placement::of(window)->zoom(step);
+}
+
+qreal zoomOf(QWidget *window)
+{
+    return Placement::of(window)->zoom();
+}
+
+void setZoom(QWidget *window, qreal zoom)
+{
+    Placement::of(window)->setZoom(zoom);
 }
 
 void letPupilZoom(QWidget *window)

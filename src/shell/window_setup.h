@@ -61,6 +61,9 @@ void centreOnScreen(QWidget *window, QSize screen, int verticalDivisor);
 // of it is kept beyond the run.
 enum class ZoomStep { In, Out, Reset };
 void zoom(QWidget *window, ZoomStep step);
+// The zoom the pupil chose, to be carried over to another window.
+qreal zoomOf(QWidget *window);
+void setZoom(QWidget *window, qreal zoom);
 // Ctrl+Plus (also on the keypad), Ctrl+Minus, Ctrl+0 and Ctrl with the mouse
 // wheel zoom the window.
 void letPupilZoom(QWidget *window);

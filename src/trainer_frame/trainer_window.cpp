@@ -131,6 +131,8 @@ TrainerWindow::TrainerWindow(const TrainerFrameSpec &spec, Platform &platform,
     hooks.printerLocked = [this] { return m_printerLock.isSet(); };
     hooks.pointsText = [this] { return m_pointsDisplay->text(); };
     m_worksheet = new WorksheetView(this, spec.sheetKind, platform, random, hooks);
+    // Fitted to the screen before it is first shown; the pupil may zoom it.
+    centreOnScreen(this, platform.screenSize(), 2);
     letPupilZoom(this);
 }
 

@@ -67,6 +67,7 @@ private slots:
     void zoomKeysResizeATrainerInSteps_data();
     void zoomKeysResizeATrainerInSteps();
     void zoomedTrainerPlacesWhatMovesAtItsScale();
+    void zoomGoesAlongToTheNextTrainer();
 };
 
 void TestWindowFit::everyWindowFitsASmallScreenAndStaysUsable_data()
@@ -203,6 +204,17 @@ void TestWindowFit::zoomedTrainerPlacesWhatMovesAtItsScale()
     QTest::mouseClick(static_cast<QAbstractButton *>(control("Befehl14")), Qt::LeftButton); // "Blatt"
     QCOMPARE(control("Bild3")->geometry(), scaled(Twips::rect(960, 120, 5895, 615), factor));
     QCOMPARE(control("Liste5")->geometry(), scaled(Twips::rect(960, 840, 5895, 4590), factor));
+}
+
+void TestWindowFit::zoomGoesAlongToTheNextTrainer()
+{
+    QWidget *first = singleRow(*m_shell);
+    QTest::keySequence(first, QKeySequence(QStringLiteral("Ctrl++")));
+    QTest::mouseClick(first->findChild<QAbstractButton *>(QStringLiteral("Befehl1")), Qt::LeftButton); // "Ende"
+    QVERIFY(!first->isVisible());
+    QWidget *next = twoRows(*m_shell);
+    QCOMPARE(next->width(), first->width());
+    QCOMPARE(next->width(), qRound(7830 / 15 * 1.25));
 }
 
 QTEST_MAIN(TestWindowFit)
