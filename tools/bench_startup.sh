@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Rechenheft contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Start-up benchmark: starts the real program and a bare Qt window of the same
 # size alternately under a private Xvfb, times each from process start to its
 # first complete frame (see tools/startup/startup_probe.cpp for how a frame is

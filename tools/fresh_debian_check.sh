@@ -1,27 +1,29 @@
 #!/usr/bin/env bash
-# Tried as a new user would, on a fresh Debian 12: a minimal system made by
-# debootstrap in a scratch folder, the package installed there with
-# `apt install ./rechenheft_*.deb`, the program started from its menu entry
-# (the .desktop file, launched by dex) on a private Xvfb, a second start from
-# the menu entry handing over to the first. Needs root, debootstrap and the
-# network; takes a few minutes. Not part of the test suite.
+# SPDX-FileCopyrightText: 2026 Rechenheft contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
+# Follows the README on a fresh Debian 12 as a newcomer would: a minimal system
+# made by debootstrap in a scratch folder gets git, clones this repository's
+# last commit, runs `./rechenheft.sh run` until the menu shows on a private
+# Xvfb, `./rechenheft.sh test` and `./rechenheft.sh package`, installs the
+# package with `apt install`, starts it from its menu entry (the .desktop file,
+# launched by dex) and a second time from there, which hands over to the first.
+# Prints the time and disk space of each step. Needs root, debootstrap and the
+# network; takes about half an hour. Not part of the test suite.
 #
-#   tools/fresh_debian_check.sh [PACKAGE.deb] [SCRATCH]
+#   tools/fresh_debian_check.sh [SCRATCH]
 set -euo pipefail
 
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-scratch="${2:-$(mktemp -d /tmp/rechenheft-fresh.XXXXXX)}"
+scratch="${1:-$(mktemp -d /tmp/rechenheft-fresh.XXXXXX)}"
 root="$scratch/root"
 fail() { echo "FAIL: $*"; exit 1; }
 [ "$(id -u)" -eq 0 ] || fail "run as root (debootstrap and chroot)"
 
-deb="${1:-}"
-if [ -z "$deb" ]; then
-    cmake --build "$here/build" --target rechenheft >/dev/null
-    (cd "$here/build" && cpack -G DEB -B "$scratch/pkg" >/dev/null 2>&1)
-    deb=$(ls "$scratch"/pkg/rechenheft_*_amd64.deb)
-fi
+SECONDS=0
 [ -d "$root/usr" ] || debootstrap --variant=minbase bookworm "$root" http://deb.debian.org/debian >"$scratch/debootstrap.log"
+echo "debootstrap: $SECONDS s"
+git -C "$here" bundle create "$root/tmp/rechenheft.bundle" HEAD 2>/dev/null
 
 display=""
 for n in $(seq 250 299); do
@@ -29,36 +31,64 @@ for n in $(seq 250 299); do
 done
 Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp -noreset >/dev/null 2>&1 &
 xvfb=$!
-mount --bind /proc "$root/proc"
-mkdir -p "$root/tmp/.X11-unix"
-mount --bind /tmp/.X11-unix "$root/tmp/.X11-unix"
+for fs in proc dev dev/pts tmp/.X11-unix; do
+    mkdir -p "$root/$fs"
+    mount --bind "/$fs" "$root/$fs"
+done
+program=""
 cleanup() {
-    chroot "$root" /bin/sh -c 'kill $(cat /tmp/rechenheft.pid 2>/dev/null) 2>/dev/null' || true
+    [ -z "$program" ] || kill "$program" 2>/dev/null || true
     kill "$xvfb" 2>/dev/null || true
-    umount "$root/tmp/.X11-unix" "$root/proc" 2>/dev/null || true
+    for fs in tmp/.X11-unix dev/pts dev proc; do umount "$root/$fs" 2>/dev/null || true; done
 }
 trap cleanup EXIT
 
-cp "$deb" "$root/tmp/"
-chroot "$root" /bin/bash -euc "
-    export DEBIAN_FRONTEND=noninteractive
-    apt-get update -qq
-    cd /tmp && apt-get install -y -qq ./$(basename "$deb") >/tmp/install.log
-    dpkg -s rechenheft | grep -qx 'Status: install ok installed'
+in_root() { chroot "$root" /usr/bin/env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME=/root LANG=C.UTF-8 \
+    DEBIAN_FRONTEND=noninteractive /bin/bash -euc "$1"; }
+used() { du -sxm "$root" | cut -f1; }
+report() { echo "$1: $SECONDS s, $(($(used) - before)) MB more on the disk"; }
+step() { # NAME COMMAND: a step of the README in the fresh system
+    before=$(used)
+    SECONDS=0
+    in_root "$2" >"$scratch/$1.log" 2>&1 || { tail -n 40 "$scratch/$1.log"; fail "$1 (log: $scratch/$1.log)"; }
+    report "$1"
+}
+menu() { DISPLAY="$display" xdotool search --onlyvisible --name '^Schriftliche Multiplikation$' 2>/dev/null || true; }
+
+step source "apt-get update -qq && apt-get install -y -qq git >/dev/null
+    cd /root && git -c advice.detachedHead=false clone -q /tmp/rechenheft.bundle rechenheft"
+
+# `run` ends with the program on the screen: the step is done when its menu shows.
+before=$(used)
+SECONDS=0
+in_root "cd /root/rechenheft && DISPLAY=$display ./rechenheft.sh run" >"$scratch/run.log" 2>&1 &
+runner=$!
+for _ in $(seq 1800); do [ -n "$(menu)" ] && break; sleep 1; done
+[ -n "$(menu)" ] || { tail -n 40 "$scratch/run.log"; fail "./rechenheft.sh run showed no menu"; }
+report "run, until the menu shows"
+program=$(DISPLAY="$display" xdotool getwindowpid "$(menu)")
+kill "$program"
+wait "$runner" || true
+
+step test "cd /root/rechenheft && ./rechenheft.sh test"
+grep -E 'tests passed|build and suite' "$scratch/test.log"
+echo "build folders: $(in_root 'cd /root/rechenheft && du -sh build build-asan' | tr '\n\t' '  ')"
+step package "cd /root/rechenheft && ./rechenheft.sh package"
+step install "cd /root/rechenheft && apt-get install -y -qq ./build/rechenheft_*_amd64.deb"
+
+in_root "dpkg -s rechenheft | grep -qx 'Status: install ok installed'
     test -f /usr/share/applications/de.rechenheft.Rechenheft.desktop
-    test -f /usr/share/icons/hicolor/scalable/apps/de.rechenheft.Rechenheft.svg
     apt-get install -y -qq dex >/dev/null     # what a desktop does with a menu entry
     cd / && DISPLAY=$display dex /usr/share/applications/de.rechenheft.Rechenheft.desktop &
     sleep 3
-    pgrep -n -x rechenheft >/tmp/rechenheft.pid
     DISPLAY=$display dex /usr/share/applications/de.rechenheft.Rechenheft.desktop   # a second start
     sleep 1
-    env -u DISPLAY rechenheft 2>/tmp/nodisplay.txt && exit 1 || true
-" || fail "installing or starting in the fresh system (see $root/tmp/install.log)"
+    env -u DISPLAY rechenheft 2>/tmp/nodisplay.txt && exit 1 || true" || fail "starting the installed package"
 
-windows=$(DISPLAY="$display" xdotool search --onlyvisible --name '^Schriftliche Multiplikation$' | wc -l)
+windows=$(menu | wc -l)
+[ "$windows" -eq 0 ] || program=$(DISPLAY="$display" xdotool getwindowpid "$(menu | head -n1)")
 import -display "$display" -window root "$scratch/fresh-menu.png"
 [ "$windows" -eq 1 ] || fail "$windows main menus on the screen, expected 1"
-echo "fresh Debian 12: package installed with $(grep -c '^Setting up' "$root/tmp/install.log" || true) packages pulled in,"
+echo "fresh Debian 12: README followed, the suite passed, the package installed with apt and"
 echo "started from its menu entry, a second start handed over; screenshot $scratch/fresh-menu.png"
 echo "without a display it said: $(cat "$root/tmp/nodisplay.txt")"

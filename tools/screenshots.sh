@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Rechenheft contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Takes the screenshots the README shows (docs/*.png) from the real program, so
 # they follow every change of the windows. Runs the program under a private
 # Xvfb, with openbox for title bars when it is installed.

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Rechenheft contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Soak test: the real program under Xvfb, with the openbox window manager so
 # that close requests come as a desktop sends them, receives random real input
 # for MINUTES minutes, as a child at the mouse and keyboard would give it:

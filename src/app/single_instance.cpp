@@ -1,26 +1,31 @@
+// SPDX-FileCopyrightText: 2026 Rechenheft contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "app/single_instance.h"
 
+#include <QDeadlineTimer>
+#include <QDir>
 #include <QSocketNotifier>
+#include <QStandardPaths>
 
-#include <algorithm>
-#include <cerrno>
-#include <cstddef>
 #include <cstring>
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/socket.h>
 #include <sys/un.h>
+#include <thread>
 #include <unistd.h>
 
 namespace {
 
-// The address of an abstract socket: a leading NUL, then the name.
-sockaddr_un addressOf(const QByteArray &address, socklen_t &length)
+bool addressOf(const QByteArray &path, sockaddr_un &address)
 {
-    sockaddr_un a{};
-    a.sun_family = AF_UNIX;
-    const size_t n = std::min(size_t(address.size()), sizeof(a.sun_path) - 1);
-    std::memcpy(a.sun_path + 1, address.constData(), n);
-    length = socklen_t(offsetof(sockaddr_un, sun_path) + 1 + n);
-    return a;
+    address = sockaddr_un{};
+    address.sun_family = AF_UNIX;
+    if (size_t(path.size()) >= sizeof(address.sun_path))
+        return false;
+    std::memcpy(address.sun_path, path.constData(), size_t(path.size()));
+    return true;
 }
 
 // Only a program of the same user counts, on either side of the socket.
@@ -31,21 +36,35 @@ bool sameUser(int socket)
     return getsockopt(socket, SOL_SOCKET, SO_PEERCRED, &peer, &size) == 0 && peer.uid == getuid();
 }
 
+QByteArray lockPath(const QByteArray &path)
+{
+    return path + ".lock";
+}
+
 } // namespace
 
-SingleInstance::SingleInstance(const QString &name)
-    : m_address(name.toUtf8())
+SingleInstance::SingleInstance(const QString &path)
+    : m_path(QFile::encodeName(path))
 {
 }
 
 SingleInstance::~SingleInstance()
 {
-    if (m_socket >= 0)
+    if (m_socket >= 0) {
         ::close(m_socket);
+        ::unlink(m_path.constData());
+    }
+    if (m_lock >= 0)
+        ::close(m_lock);
 }
 
-QString SingleInstance::defaultName()
+QString SingleInstance::defaultPath()
 {
+    // Qt checks that the folder belongs to this user alone, and falls back to
+    // one of its own in the temporary folder; empty when neither can be had.
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (folder.isEmpty())
+        return QString();
     // ":0" and ":0.0" are the same desktop; the screen number does not count.
     QString display = qEnvironmentVariable("WAYLAND_DISPLAY");
     if (display.isEmpty()) {
@@ -55,51 +74,76 @@ QString SingleInstance::defaultName()
         if (colon >= 0 && dot > colon)
             display.truncate(dot);
     }
-    return QStringLiteral("de.rechenheft.Rechenheft/%1/%2").arg(getuid()).arg(display);
+    display.replace(QLatin1Char('/'), QLatin1Char('_'));
+    return QDir(folder).filePath(QStringLiteral("de.rechenheft.Rechenheft-") + display);
 }
 
 SingleInstance::Start SingleInstance::start()
 {
-    // Two starts at the same moment: one takes the meeting point, the other
-    // then finds it taken and hands over.
-    for (int attempt = 0; attempt < 3; ++attempt) {
-        if (handOverToRunning())
-            return Start::HandedOver;
-        if (claim())
+    if (m_path.isEmpty())
+        return Start::First; // nowhere to meet: run alone
+    // The lock's holder may still be on its way to listening, or may just have
+    // ended: try both again until the time is up.
+    const QDeadlineTimer deadline(handOverWait);
+    for (;;) {
+        if (takeLock()) {
+            listenForLaterStarts();
             return Start::First;
+        }
+        if (m_lock < 0)
+            return Start::First; // the lock file cannot be had at all: run alone
+        const auto left = std::chrono::milliseconds(deadline.remainingTime());
+        if (left.count() <= 0)
+            return Start::First;
+        if (handOverToRunning(left))
+            return Start::HandedOver;
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
-    return Start::First;
 }
 
-bool SingleInstance::handOverToRunning() const
+bool SingleInstance::takeLock()
 {
+    if (m_lock < 0)
+        m_lock = ::open(lockPath(m_path).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    return m_lock >= 0 && ::flock(m_lock, LOCK_EX | LOCK_NB) == 0;
+}
+
+bool SingleInstance::handOverToRunning(std::chrono::milliseconds wait) const
+{
+    sockaddr_un address;
+    if (!addressOf(m_path, address))
+        return false;
     const int s = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
     if (s < 0)
         return false;
-    socklen_t length = 0;
-    const sockaddr_un a = addressOf(m_address, length);
+    // A running program whose queue of starts is full would keep connect()
+    // waiting for as long as it does not take them.
+    const timeval limit{time_t(wait.count() / 1000), suseconds_t(wait.count() % 1000 * 1000)};
+    ::setsockopt(s, SOL_SOCKET, SO_SNDTIMEO, &limit, sizeof(limit));
     // The connection itself is the request: the running program accepts it
     // from its queue whenever its event loop gets to it.
-    const bool handedOver = ::connect(s, reinterpret_cast<const sockaddr *>(&a), length) == 0
-        && sameUser(s);
+    const bool handedOver =
+        ::connect(s, reinterpret_cast<const sockaddr *>(&address), sizeof(address)) == 0 && sameUser(s);
     ::close(s);
     return handedOver;
 }
 
-bool SingleInstance::claim()
+void SingleInstance::listenForLaterStarts()
 {
+    sockaddr_un address;
+    if (!addressOf(m_path, address))
+        return;
     const int s = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
     if (s < 0)
-        return true; // no sockets at all: run alone
-    socklen_t length = 0;
-    const sockaddr_un a = addressOf(m_address, length);
-    if (::bind(s, reinterpret_cast<const sockaddr *>(&a), length) != 0 || ::listen(s, 8) != 0) {
-        const bool taken = errno == EADDRINUSE;
+        return;
+    // Only the lock's holder comes here: a socket left by a crashed run can go.
+    ::unlink(m_path.constData());
+    if (::bind(s, reinterpret_cast<const sockaddr *>(&address), sizeof(address)) != 0
+        || ::listen(s, 8) != 0) {
         ::close(s);
-        return !taken; // taken: try the handover again; any other failure: run alone
+        return; // later starts then wait their while and run alone
     }
     m_socket = s;
-    return true;
 }
 
 void SingleInstance::watch()

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Rechenheft contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The entry points of librechenheft-printing.so (see printer_module.h).
 #include "shell/printer_module.h"
 #include "shell/qt_printer.h"

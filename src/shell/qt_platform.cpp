@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Rechenheft contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "shell/qt_platform.h"
 
 #include "shell/printer_module.h"
@@ -8,11 +11,17 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QFontMetrics>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QTime>
+#include <QWindow>
+
+#include <algorithm>
 
 MessageAnswer QtPlatform::message(const QString &text, const QString &title, MessageButtons buttons,
                                   MessageIcon icon, DefaultButton defaultButton)
@@ -26,6 +35,7 @@ MessageAnswer QtPlatform::message(const QString &text, const QString &title, Mes
     case MessageIcon::Question: box.setIcon(QMessageBox::Question); break;
     case MessageIcon::Stop: box.setIcon(QMessageBox::Critical); break;
     }
+    placeBesideKeptArea(box);
     if (buttons == MessageButtons::Ok) {
         QPushButton *ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
         box.setDefaultButton(ok);
@@ -50,6 +60,14 @@ QString QtPlatform::inputText(const QString &prompt, const QString &title, const
     dialog.setTextValue(defaultText);
     dialog.setOkButtonText(QStringLiteral("OK"));
     dialog.setCancelButtonText(QStringLiteral("Abbrechen"));
+    // The window manager writes the title in bold beside its icon and buttons;
+    // a dialog only as wide as its field would have it cut short.
+    QFont titleFont = dialog.font();
+    titleFont.setBold(true);
+    const QFontMetrics titleMetrics(titleFont);
+    const QSize fitting = dialog.sizeHint();
+    dialog.resize(std::max(fitting.width(), titleMetrics.horizontalAdvance(title) + 8 * titleMetrics.height()),
+                  fitting.height());
     if (dialog.exec() != QDialog::Accepted)
         return QString();
     return dialog.textValue();
@@ -63,7 +81,7 @@ bool QtPlatform::hasPrinter()
 QString QtPlatform::pdfFileName(const QString &title, const QString &suggestedName)
 {
     QtTranslation::ensureGerman();
-    QFileDialog dialog(QApplication::activeWindow(), title, QDir::home().filePath(suggestedName),
+    QFileDialog dialog(QApplication::activeWindow(), title, QDir(pdfFolder()).filePath(suggestedName),
                        QStringLiteral("PDF-Dateien (*.pdf)"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
@@ -74,6 +92,19 @@ QString QtPlatform::pdfFileName(const QString &title, const QString &suggestedNa
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();
     return dialog.selectedFiles().constFirst();
+}
+
+QString QtPlatform::pdfFolder()
+{
+    const QStringList folders{QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
+                              QStandardPaths::writableLocation(QStandardPaths::HomeLocation),
+                              QDir::currentPath()};
+    for (const QString &folder : folders) {
+        const QFileInfo info(folder);
+        if (info.isDir() && info.isWritable() && !QDir(folder).isRoot())
+            return info.absoluteFilePath();
+    }
+    return QDir::tempPath();
 }
 
 PrintOutcome QtPlatform::print(const PrintDocument &document, const QString &pdfFile)
@@ -121,6 +152,26 @@ QWidget *QtPlatform::askingWindow()
             return window;
     }
     return active;
+}
+
+// A window may keep part of itself in sight of its boxes (a trainer its
+// calculation): the box then stands beside that part, its frame counted as
+// the asking window's.
+void QtPlatform::placeBesideKeptArea(QDialog &box)
+{
+    const QWidget *window = box.parentWidget();
+    const QWidget *area = window ? WindowSetup::areaKeptFromMessages(window) : nullptr;
+    if (!area || !area->isVisible())
+        return;
+    const QScreen *screen = window->screen();
+    if (!screen)
+        return;
+    box.adjustSize();
+    QMargins frame;
+    if (const QWindow *handle = window->windowHandle())
+        frame = handle->frameMargins();
+    const QRect kept(area->mapToGlobal(QPoint()), area->size());
+    box.move(WindowSetup::besideArea(kept, box.size().grownBy(frame), screen->availableGeometry()));
 }
 
 QString QtPlatform::displayText(const QString &text)

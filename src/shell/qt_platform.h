@@ -1,7 +1,11 @@
+// SPDX-FileCopyrightText: 2026 Rechenheft contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 #include "shell/platform.h"
 
+class QDialog;
 class QWidget;
 
 // The platform on a real desktop: Qt's message boxes with German buttons,
@@ -23,7 +27,15 @@ public:
     // Message texts break lines with carriage returns; a Qt label breaks them with line feeds.
     static QString displayText(const QString &text);
 
+    // Where the PDF dialog opens: the documents folder, else the home folder, else
+    // the working folder, else the folder for temporary files; never a folder
+    // that is missing or cannot be written to, and never the file-system root.
+    static QString pdfFolder();
+
     // The window a dialog stands over: the pupil's working window, which is the
     // one that asks, even when a window beside it was the last one active.
     static QWidget *askingWindow();
+
+private:
+    static void placeBesideKeptArea(QDialog &box);
 };

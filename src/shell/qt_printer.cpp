@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Rechenheft contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "shell/qt_printer.h"
 
 #include <QFont>
@@ -6,8 +9,10 @@
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QSaveFile>
 #include <algorithm>
 
 namespace {
@@ -28,20 +33,20 @@ QFont printFont(const PrintDocument &document)
 
 // A printer that cannot print as close to the edge as asked keeps its own
 // narrowest margin on that side; the page is then laid out from what it took.
-void setMargins(QPrinter &printer)
+void setMargins(QPagedPaintDevice &device)
 {
     const QMarginsF wanted(pageMarginMillimetres, pageMarginMillimetres, pageMarginMillimetres,
                            pageMarginMillimetres);
-    if (printer.setPageMargins(wanted, QPageLayout::Millimeter))
+    if (device.setPageMargins(wanted, QPageLayout::Millimeter))
         return;
-    QPageLayout layout = printer.pageLayout();
+    QPageLayout layout = device.pageLayout();
     layout.setUnits(QPageLayout::Millimeter);
     const QMarginsF least = layout.minimumMargins();
-    printer.setPageMargins(QMarginsF(std::max(wanted.left(), least.left()),
-                                     std::max(wanted.top(), least.top()),
-                                     std::max(wanted.right(), least.right()),
-                                     std::max(wanted.bottom(), least.bottom())),
-                           QPageLayout::Millimeter);
+    device.setPageMargins(QMarginsF(std::max(wanted.left(), least.left()),
+                                    std::max(wanted.top(), least.top()),
+                                    std::max(wanted.right(), least.right()),
+                                    std::max(wanted.bottom(), least.bottom())),
+                          QPageLayout::Millimeter);
 }
 
 bool isBlank(const QString &line)
@@ -66,32 +71,20 @@ QList<int> roomNeeded(const PrintDocument &document)
     }
     return needed;
 }
-} // namespace
 
-bool QtPrinter::hasPrinter()
+// The lines down the pages of a printer or a PDF writer; false when the
+// device refused to begin, to start a page or to end.
+bool paintDocument(QPagedPaintDevice &device, const PrintDocument &document)
 {
-    return !QPrinterInfo::availablePrinterNames().isEmpty();
-}
-
-PrintOutcome QtPrinter::print(const PrintDocument &document, const QString &pdfFile)
-{
-    QPrinter printer(QPrinter::HighResolution);
-    if (!pdfFile.isEmpty()) {
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(pdfFile);
-        printer.setPageSize(QPageSize(QPageSize::A4)); // a real printer keeps its own paper
-    }
-    printer.setDocName(documentName);
-    setMargins(printer);
-
+    setMargins(device);
     QPainter painter;
     // Without a printer a default QPrinter has nowhere to print to and refuses to begin.
-    if (!painter.begin(&printer))
-        return PrintOutcome::Failed;
+    if (!painter.begin(&device))
+        return false;
     painter.setFont(printFont(document));
     const QFontMetricsF metrics(painter.font(), painter.device());
     // The painter's origin is the top left corner of this rectangle.
-    const QRect paintRect = printer.pageLayout().paintRectPixels(printer.resolution());
+    const QRect paintRect = device.pageLayout().paintRectPixels(device.logicalDpiY());
     const int linesPerPage =
         std::max(1, int((paintRect.height() - metrics.height()) / metrics.lineSpacing()) + 1);
     const QList<int> needed = roomNeeded(document);
@@ -106,9 +99,9 @@ PrintOutcome QtPrinter::print(const PrintDocument &document, const QString &pdfF
             continue;
         }
         if (slot + std::min(needed.at(line), linesPerPage) > linesPerPage) {
-            if (inked && !printer.newPage()) {
+            if (inked && !device.newPage()) {
                 painter.end();
-                return PrintOutcome::Failed;
+                return false;
             }
             slot = 0; // blank lines alone never fill a page
             inked = false;
@@ -117,7 +110,45 @@ PrintOutcome QtPrinter::print(const PrintDocument &document, const QString &pdfF
         ++slot;
         inked = true;
     }
-    if (!painter.end() || printer.printerState() == QPrinter::Error)
+    return painter.end();
+}
+
+// The PDF goes into a temporary file beside the named one, which takes that
+// name only once the document is complete and on the disk: a full disk, an
+// I/O error or a vanished folder leave an older file of that name as it was.
+PrintOutcome savePdf(const PrintDocument &document, const QString &pdfFile)
+{
+    QSaveFile file(pdfFile);
+    if (!file.open(QIODevice::WriteOnly) || !QtPrinter::writePdf(document, file))
+        return PrintOutcome::Failed; // the unfinished temporary file goes with `file`
+    return file.commit() ? PrintOutcome::Printed : PrintOutcome::Failed;
+}
+} // namespace
+
+bool QtPrinter::hasPrinter()
+{
+    return !QPrinterInfo::availablePrinterNames().isEmpty();
+}
+
+PrintOutcome QtPrinter::print(const PrintDocument &document, const QString &pdfFile)
+{
+    if (!pdfFile.isEmpty())
+        return savePdf(document, pdfFile);
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(documentName);
+    if (!paintDocument(printer, document) || printer.printerState() == QPrinter::Error)
         return PrintOutcome::Failed;
     return PrintOutcome::Printed;
+}
+
+bool QtPrinter::writePdf(const PrintDocument &document, QFileDevice &file)
+{
+    QPdfWriter writer(&file);
+    writer.setPageSize(QPageSize(QPageSize::A4));
+    writer.setTitle(documentName);
+    if (!paintDocument(writer, document))
+        return false;
+    // The writer does not look at what the device made of its bytes; the file
+    // remembers a failed write, and its last bytes are still to be written.
+    return file.flush() && file.error() == QFileDevice::NoError;
 }

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Rechenheft contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "shell/window_setup.h"
 
 #include "shell/twips.h"
@@ -25,6 +28,8 @@ namespace WindowSetup {
 
 namespace {
 const char *const besideWorkingWindow = "besideWorkingWindow";
+const char *const keptFromMessages = "areaKeptFromMessages";
+constexpr int messageGap = 8; // pixels between a box and the area it keeps clear of
 
 // Keeps a window as large as the pupil chose and as fits the screen with its
 // frame, and its corner where that centres it with its frame. Whenever the
@@ -323,6 +328,44 @@ void standBesideWorkingWindow(QWidget *window)
 bool standsBesideWorkingWindow(const QWidget *window)
 {
     return window->property(besideWorkingWindow).toBool();
+}
+
+void keepMessagesOff(QWidget *area)
+{
+    area->window()->setProperty(keptFromMessages, QVariant::fromValue(static_cast<QObject *>(area)));
+}
+
+QWidget *areaKeptFromMessages(const QWidget *window)
+{
+    return qobject_cast<QWidget *>(window->property(keptFromMessages).value<QObject *>());
+}
+
+QPoint besideArea(const QRect &area, QSize size, const QRect &screen)
+{
+    const int middleX = area.center().x() - size.width() / 2;
+    const int middleY = area.center().y() - size.height() / 2;
+    const QPoint candidates[] = {
+        {area.right() + 1 + messageGap, middleY},
+        {area.left() - messageGap - size.width(), middleY},
+        {middleX, area.bottom() + 1 + messageGap},
+        {middleX, area.top() - messageGap - size.height()},
+    };
+    QPoint best;
+    qint64 leastCovered = -1;
+    for (QPoint corner : candidates) {
+        // Kept on the screen; a box larger than the screen keeps its top left corner there.
+        corner.setX(std::max(screen.left(), std::min(corner.x(), screen.right() + 1 - size.width())));
+        corner.setY(std::max(screen.top(), std::min(corner.y(), screen.bottom() + 1 - size.height())));
+        const QRect covered = QRect(corner, size).intersected(area);
+        const qint64 coveredPixels = covered.isEmpty() ? 0 : qint64(covered.width()) * covered.height();
+        if (leastCovered < 0 || coveredPixels < leastCovered) {
+            best = corner;
+            leastCovered = coveredPixels;
+        }
+        if (coveredPixels == 0)
+            break;
+    }
+    return best;
 }
 
 } // namespace WindowSetup

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Rechenheft contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 #include <QColor>
@@ -72,5 +75,13 @@ void letPupilZoom(QWidget *window);
 // trainer or a game) and asks nothing: message boxes are never put over it.
 void standBesideWorkingWindow(QWidget *window);
 bool standsBesideWorkingWindow(const QWidget *window);
+
+// Message boxes over this window leave `area` in sight (the calculation, so a
+// reported digit can still be seen); null when the window asks nothing of them.
+void keepMessagesOff(QWidget *area);
+QWidget *areaKeptFromMessages(const QWidget *window);
+// Where a box of `size` stands beside `area` without covering it, on `screen`:
+// right of it, else left, below or above; where none fits, where it covers least.
+QPoint besideArea(const QRect &area, QSize size, const QRect &screen);
 
 } // namespace WindowSetup

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Rechenheft contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "trainer_frame/trainer_window.h"
 
 #include "rewards/points_and_progress.h"
@@ -14,6 +17,7 @@
 #include "worksheet/worksheet_view.h"
 
 #include <QCloseEvent>
+#include <QFrame>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -243,9 +247,10 @@ QRect TrainerWindow::cellBox(int cell) const
 void TrainerWindow::buildCalculation()
 {
     const QRect taskArea(taskAreaLeft, m_spec.taskAreaTop, taskAreaWidth, m_spec.taskAreaHeight);
-    shape(m_taskLayer, m_spec.taskAreaName, Twips::rect(taskArea.x(), taskArea.y(), taskArea.width(),
-                                                         taskArea.height()),
-          Look::taskArea, Look::ink);
+    QFrame *frame = shape(m_taskLayer, m_spec.taskAreaName,
+                          Twips::rect(taskArea.x(), taskArea.y(), taskArea.width(), taskArea.height()),
+                          Look::taskArea, Look::ink);
+    keepMessagesOff(frame); // a wrong digit stays in sight while it is reported
     m_gapPanel = new QWidget(m_taskLayer);
     m_gapPanel->setObjectName(QStringLiteral("Bild6"));
     m_gapPanel->setGeometry(Twips::rect(taskAreaLeft, outOfViewTop, taskAreaWidth, m_spec.gapPanelHeight));

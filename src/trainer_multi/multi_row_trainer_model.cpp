@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Rechenheft contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "trainer_multi/multi_row_trainer_model.h"
 
 MultiRowTrainerModel::MultiRowTrainerModel(const MultiRowDesign &design, Platform &platform,

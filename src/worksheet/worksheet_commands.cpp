@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Rechenheft contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "worksheet/worksheet_commands.h"
 
 #include "shell/lenient_number.h"
@@ -69,7 +72,13 @@ QString WorksheetCommands::pdfFailedMessage(SheetSide side, const QString &file)
 {
     return QStringLiteral("Das %1 konnte nicht als PDF-Datei gespeichert werden:")
                .arg(sheetName(side))
-        + CR + QDir::toNativeSeparators(file) + twoCR;
+        + CR + QDir::toNativeSeparators(file) + CR
+        + QStringLiteral("Es wurde nichts gespeichert; eine ältere Datei mit diesem Namen bleibt "
+                         "unverändert.")
+        + CR
+        + QStringLiteral("Bitte prüfen, ob auf dem Datenträger noch Platz ist, oder einen anderen "
+                         "Ordner wählen und es noch einmal versuchen.")
+        + twoCR;
 }
 
 QString WorksheetCommands::copiedMessage()

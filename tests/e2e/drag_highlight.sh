@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Rechenheft contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # End to end, the drag feel with the real mouse: while a tile is held over a
 # carry field, the field is framed; over a given digit of the task nothing is
 # framed; after the drop the frame is gone.

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Rechenheft contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # End to end, as a pupil: the real program in a real X server, opened from the
 # main menu with a mouse click, a digit tile dragged onto a carry field with
 # the real mouse. Whatever the task, of two different digits dropped on the

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Rechenheft contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # End to end, before any dialog has opened: the context menu of the main menu's
 # help box is Qt's own and speaks German. Its "&Kopieren" answers to the key K
 # (the English "&Copy" would not), and copies the selected help text.

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Rechenheft contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # End to end, as a pupil in the two-row and three-row trainers: each opened from
 # its menu button with a real click, tiles dragged with the real mouse onto a
 # zero field (only "0" is right there), the layout and gap commands clicked and

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Rechenheft contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # End to end, as a pupil earning a reward: fifty right digits dragged with the
 # real mouse bring the invitation; a click on it starts the number-catching
 # game; arrow keys move the cursor; Escape and Enter (Yes is the default) end

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Rechenheft contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # End to end, a double click too many: with the trainer open and the info
 # window holding the focus, a second start of the program ends at once and the
 # running program's trainer comes to the front. No second menu appears.

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Rechenheft contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # End to end under a real window manager, which frames a window only after it
 # is shown: the main menu stands centred with its title bar and borders
 # counted, the info window centred across and a quarter of the way down, and
@@ -56,3 +59,27 @@ dx=$(( bx + bw / 2 - fx - fw / 2 )) dy=$(( by + bh / 2 - fy - fh / 2 ))
 close_box "$box"
 window_open '^Programm-Info$' || fail "the info window went away"
 echo "exit question over the menu"
+
+# A wrong digit is reported by a box beside the calculation: the digit stays in sight.
+xdotool mousemove $(( mx + 192 + 16 )) $(( my + 56 + 16 )) click 1 # the one-row trainer, at 2880/840 twips
+trainer=$(find_window '^Einreihige Multiplikation')
+[ -n "$trainer" ] || fail "the trainer did not open"
+sleep 1
+read -r tx ty < <(xwininfo -id "$trainer" | awk '/Absolute upper-left X/ {x = $4} /Absolute upper-left Y/ {y = $4} END {print x, y}')
+box=""
+for digit in 0 1; do # of two different digits on the ones carry field one is wrong
+    drag $(( tx + 64 + 40 * digit + 16 )) $(( ty + 312 + 20 )) $(( tx + 184 + 16 )) $(( ty + 136 + 12 ))
+    box=$(find_window '^Fehler$' 4)
+    [ -n "$box" ] && break
+done
+[ -n "$box" ] || fail "no wrong digit was reported"
+sleep 0.5
+screenshot e2e-placement-wrong-digit
+read -r bx by bw bh < <(frame_of "$box")
+ax=$(( tx + 64 )) ay=$(( ty + 56 )) aw=393 ah=241 # the task area, 960/840 twips, 5895 x 3615
+[ $(( bx + bw )) -le "$ax" ] || [ "$bx" -ge $(( ax + aw )) ] || [ $(( by + bh )) -le "$ay" ] || [ "$by" -ge $(( ay + ah )) ] \
+    || fail "the Fehler box (${bw}x$bh at $bx,$by) covers the calculation at $ax,$ay"
+[ "$bx" -ge 0 ] && [ $(( bx + bw )) -le "$screen_width" ] && [ "$by" -ge 0 ] && [ $(( by + bh )) -le "$screen_height" ] \
+    || fail "the Fehler box (${bw}x$bh at $bx,$by) is not on the screen"
+close_box "$box"
+echo "Fehler box beside the calculation at $bx,$by"

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Rechenheft contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # End to end, as a teacher: "Blatt" and "Kopieren" clicked with the real mouse
 # in the real program, the clipboard read from outside the program, and every
 # product on it recomputed.

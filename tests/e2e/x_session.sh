@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Rechenheft contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Shared by the end-to-end tests: a private Xvfb display with the program on it,
 # and small helpers to find windows and drive the real mouse.
 

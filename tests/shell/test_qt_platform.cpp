@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Rechenheft contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "shell/qt_platform.h"
 #include "shell/window_setup.h"
 
@@ -13,6 +16,8 @@
 #include <QTimer>
 #include <QtTest/QTest>
 
+using namespace Qt::StringLiterals;
+
 // The real message boxes, answered by a timer while they are open.
 class TestQtPlatform : public QObject {
     Q_OBJECT
@@ -23,8 +28,12 @@ private slots:
     void yesNoBoxSpeaksGermanAndDefaultsToNo();
     void inputDialogReturnsEmptyWhenCancelled();
     void boxStandsOverTheWindowThatAsks();
+    void boxStandsBesideTheAreaItKeepsInSight_data();
+    void boxStandsBesideTheAreaItKeepsInSight();
     void pdfDialogAsksBeforeReplacingTheFileItWrites_data();
     void pdfDialogAsksBeforeReplacingTheFileItWrites();
+    void pdfDialogOpensInAFolderToWriteToNeverTheRoot_data();
+    void pdfDialogOpensInAFolderToWriteToNeverTheRoot();
 
 private:
     template <typename Dialog, typename Check>
@@ -91,6 +100,11 @@ void TestQtPlatform::inputDialogReturnsEmptyWhenCancelled()
     whenOpen<QInputDialog>([](QInputDialog *dialog) {
         QCOMPARE(dialog->textValue(), QStringLiteral("Passwort"));
         dialog->reject();
+        // Wide enough for the title in bold beside a title bar's icon, three buttons and their
+        // spacing, some 20 px each (openbox cut it short at 249 px and showed it whole at 265).
+        QFont bold = dialog->font();
+        bold.setBold(true);
+        QVERIFY(dialog->width() > QFontMetrics(bold).horizontalAdvance(dialog->windowTitle()) + 5 * 20);
     });
     QCOMPARE(platform.inputText(QStringLiteral("Kennwort eingeben:"), QStringLiteral("Druckersperre aufheben"),
                                 QStringLiteral("Passwort")),
@@ -162,7 +176,58 @@ void TestQtPlatform::pdfDialogAsksBeforeReplacingTheFileItWrites()
     QCOMPARE(file, replace ? home.filePath(QStringLiteral("blatt.pdf")) : QString());
 }
 
+void TestQtPlatform::pdfDialogOpensInAFolderToWriteToNeverTheRoot_data()
+{
+    // Folders without a leading slash lie in a scratch folder; an empty HOME is unset.
+    QTest::addColumn<QString>("home");
+    QTest::addColumn<QString>("workingFolder");
+    QTest::addColumn<QString>("expected"); // empty: the folder for temporary files
+    QTest::newRow("the documents folder") << u"home"_s << u"work"_s << u"home/Documents"_s;
+    QTest::newRow("the working folder without HOME") << QString() << u"work"_s << u"work"_s;
+    QTest::newRow("the working folder when HOME is missing") << u"/nonexistent"_s << u"work"_s << u"work"_s;
+    QTest::newRow("started in the root without HOME") << QString() << u"/"_s << QString();
+}
+
+void TestQtPlatform::pdfDialogOpensInAFolderToWriteToNeverTheRoot()
+{
+    QFETCH(QString, home);
+    QFETCH(QString, workingFolder);
+    QFETCH(QString, expected);
+    QTemporaryDir scratch;
+    const auto place = [&](const QString &path) { return path.startsWith(u'/') ? path : scratch.filePath(path); };
+    QVERIFY(QDir().mkpath(place(u"home/Documents"_s)) && QDir().mkpath(place(u"work"_s)));
+    const QByteArray oldHome = qgetenv("HOME");
+    const auto restore = qScopeGuard([&, oldWorkingFolder = QDir::currentPath()] {
+        qputenv("HOME", oldHome);
+        QDir::setCurrent(oldWorkingFolder);
+    });
+    home.isEmpty() ? qunsetenv("HOME") : qputenv("HOME", QFile::encodeName(place(home)));
+    QVERIFY(QDir::setCurrent(place(workingFolder)));
+    QCOMPARE(QtPlatform::pdfFolder(), expected.isEmpty() ? QDir::tempPath() : place(expected));
+}
+
 // The info window beside the menu was active last; the menu asks.
+void TestQtPlatform::boxStandsBesideTheAreaItKeepsInSight_data()
+{
+    QTest::addColumn<QRect>("area");
+    QTest::addColumn<QRect>("screen");
+    QTest::addColumn<QPoint>("corner");
+    const QRect screen(0, 0, 1024, 768);
+    QTest::newRow("room on the right") << QRect(300, 200, 400, 240) << screen << QPoint(708, 219);
+    QTest::newRow("the screen ends: left") << QRect(600, 200, 400, 240) << screen << QPoint(292, 219);
+    QTest::newRow("wide area: below") << QRect(50, 100, 900, 240) << screen << QPoint(349, 348);
+    QTest::newRow("tall and wide: above") << QRect(50, 300, 900, 460) << screen << QPoint(349, 92);
+    QTest::newRow("no room at all: it covers least, on the screen")
+        << QRect(10, 10, 1000, 740) << screen << QPoint(359, 568);
+}
+
+void TestQtPlatform::boxStandsBesideTheAreaItKeepsInSight()
+{
+    QFETCH(QRect, area);
+    QFETCH(QRect, screen);
+    QTEST(WindowSetup::besideArea(area, QSize(300, 200), screen), "corner");
+}
+
 void TestQtPlatform::boxStandsOverTheWindowThatAsks()
 {
     QWidget working;

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Rechenheft contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "shell/random_source.h"
 #include "support/scripted_platform.h"
 #include "support/scripted_random.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Rechenheft contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "shell/lenient_number.h"
 #include "shell/random_source.h"
 #include "support/scripted_platform.h"
@@ -282,7 +285,8 @@ void TestWorksheetCommands::failedPrintIsReportedNotAnnounced_data()
     QTest::addColumn<bool>("printerInstalled");
     QTest::addColumn<QString>("expectedWords");
     QTest::newRow("printer fails") << true << u"nicht gedruckt"_s;
-    QTest::newRow("pdf file cannot be written") << false << u"nicht als PDF-Datei gespeichert"_s;
+    QTest::newRow("pdf file cannot be written: named, and nothing saved")
+        << false << u"nicht als PDF-Datei gespeichert werden:\r/nicht/da/blatt.pdf\rEs wurde nichts gespeichert"_s;
 }
 
 void TestWorksheetCommands::failedPrintIsReportedNotAnnounced()

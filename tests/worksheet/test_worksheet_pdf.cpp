@@ -1,11 +1,16 @@
+// SPDX-FileCopyrightText: 2026 Rechenheft contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "shell/random_source.h"
 #include "support/scripted_platform.h"
 #include "shell/qt_printer.h"
 #include "worksheet/worksheet_builder.h"
 #include "worksheet/worksheet_documents.h"
 
+#include <QDir>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest/QTest>
@@ -25,6 +30,8 @@ struct PdfLine {
     int page = 0;
     QList<PdfWord> words;
 };
+
+const PrintDocument smallSheet{u"Courier New"_s, 18, {u"1234*5"_s, u"------"_s, u"6170"_s}, {}};
 
 struct ExpectedWord {
     int column = 0;
@@ -47,6 +54,9 @@ private slots:
     void sheetIsPrintedPageByPageWithoutWaste_data();
     void sheetIsPrintedPageByPageWithoutWaste();
     void unwritableFileIsAFailure();
+    void aSheetIsSavedWholeOrNotAtAll_data();
+    void aSheetIsSavedWholeOrNotAtAll();
+    void aDeviceThatFailsWritesIsAFailure();
 
 private:
     QList<PdfLine> readBack(const QString &file, QSizeF &page, int &pageCount);
@@ -210,6 +220,47 @@ void TestWorksheetPdf::unwritableFileIsAFailure()
     const QString file = m_dir.filePath(u"no-such-folder/blatt.pdf"_s);
     QCOMPARE(QtPrinter::print(WorksheetDocuments::sheetDocument(SheetKind::SingleRow, SheetSide::Tasks, rows), file),
              PrintOutcome::Failed);
+}
+
+void TestWorksheetPdf::aSheetIsSavedWholeOrNotAtAll_data()
+{
+    QTest::addColumn<int>("kibLeft"); // -1: the disk is not filled
+    QTest::newRow("room enough: the new sheet replaces the old one") << -1;
+    QTest::newRow("a full disk") << 0;
+    QTest::newRow("a few KiB left on the disk") << 4;
+}
+
+// On a real small file system, filled up: the file of that name is either the
+// complete new sheet or the old one, untouched, and nothing else is left behind.
+void TestWorksheetPdf::aSheetIsSavedWholeOrNotAtAll()
+{
+    QFETCH(int, kibLeft);
+    QTemporaryDir folder;
+    if (QProcess::execute(u"mount"_s, {u"-t"_s, u"tmpfs"_s, u"-o"_s, u"size=1m"_s, u"tmpfs"_s, folder.path()}) != 0)
+        QSKIP("No small file system could be mounted (that needs root, as in CI): not tried here.");
+    const auto unmount = qScopeGuard([&] { QProcess::execute(u"umount"_s, {folder.path()}); });
+    QFile old(folder.filePath(u"Rechenblatt.pdf"_s));
+    const QByteArray oldSheet = "%PDF-1.4 last week's sheet";
+    QVERIFY(old.open(QIODevice::WriteOnly) && old.write(oldSheet) == oldSheet.size());
+    old.close();
+    QFile filler(folder.filePath(u"filler"_s));
+    QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+    while (kibLeft >= 0 && filler.write(QByteArray(4096, 'x')) == 4096) {}
+    QVERIFY(kibLeft < 0 || filler.resize(filler.size() - kibLeft * 1024));
+    const QStringList before = QDir(folder.path()).entryList(QDir::Files);
+
+    QCOMPARE(QtPrinter::print(smallSheet, old.fileName()), kibLeft < 0 ? PrintOutcome::Printed : PrintOutcome::Failed);
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files), before);
+    QVERIFY(old.open(QIODevice::ReadOnly));
+    const QByteArray now = old.readAll();
+    QVERIFY2(kibLeft < 0 ? now.trimmed().endsWith("%%EOF") : now == oldSheet, now.right(32).constData());
+}
+
+void TestWorksheetPdf::aDeviceThatFailsWritesIsAFailure()
+{
+    QFile full(u"/dev/full"_s); // every write: "no space left on device"
+    QVERIFY(full.open(QIODevice::WriteOnly));
+    QVERIFY(!QtPrinter::writePdf(smallSheet, full));
 }
 
 QTEST_MAIN(TestWorksheetPdf)

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Rechenheft contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The yardstick for start-up: the least a Qt Widgets program does to show a
 // window the size of the main menu with one line of text.
 #include "shell/twips.h"

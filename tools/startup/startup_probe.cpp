@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Rechenheft contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Times the start of X11 programs from outside, without changing them.
 //
 // For each run the probe forks and execs the program and watches the X server:
