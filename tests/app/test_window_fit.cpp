@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Rechenheft contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "app/info_window.h"
 #include "rewards/catch_game_window.h"
 #include "rewards/memory_game_window.h"

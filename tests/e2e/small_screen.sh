@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Rechenheft contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # End to end on a netbook: a 1024x768 screen at a scale factor of 3, under a
 # window manager. Every window stands whole on the screen with its frame, its
 # controls are clicked with the real mouse where the fitted window shows
