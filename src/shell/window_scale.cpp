@@ -66,8 +66,11 @@ void WindowScale::setFactor(qreal factor)
     else
         m_window->setFont(scaled(m_windowFont.layoutFont));
     m_windowFont.shownFont = m_window->font();
-    for (auto it = m_controls.begin(); it != m_controls.end(); ++it)
-        show(it.key(), *it);
+    // A control may come or go while others are shown anew.
+    const QList<QWidget *> controls = m_controls.keys();
+    for (QWidget *widget : controls)
+        if (auto it = m_controls.find(widget); it != m_controls.end())
+            show(widget, *it);
     m_showing = false;
 }
 
