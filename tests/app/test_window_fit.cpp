@@ -13,9 +13,9 @@
 
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QLabel>
 #include <QStyle>
 #include <QStyleOptionButton>
-#include <QLabel>
 #include <QWheelEvent>
 #include <functional>
 
