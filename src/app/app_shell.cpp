@@ -119,29 +119,40 @@ void AppShell::startCatchGame(TrainerWindow *from)
 {
     CatchGameWindow *game = catchGame();
     game->prepareGame();
-    from->hide();
+    leaveTrainer(from);
     present(game);
 }
 
 void AppShell::startMemoryGame(TrainerWindow *from)
 {
     MemoryGameWindow *game = memoryGame();
-    from->hide();
+    leaveTrainer(from);
     present(game);
 }
 
 void AppShell::backToSingleRowTrainer()
 {
-    SingleRowTrainerWindow *trainer = singleRowTrainer();
-    present(trainer);
-    trainer->activateForWork();
+    comeBackToWork(singleRowTrainer());
 }
 
 void AppShell::openTrainer(TrainerWindow *trainer)
 {
     mainMenu()->hide();
+    comeBackToWork(trainer);
+}
+
+// The pupil's zoom goes along from one trainer to the next.
+void AppShell::comeBackToWork(TrainerWindow *trainer)
+{
+    WindowSetup::setZoom(trainer, m_trainerZoom);
     present(trainer);
     trainer->activateForWork();
+}
+
+void AppShell::leaveTrainer(TrainerWindow *trainer)
+{
+    m_trainerZoom = WindowSetup::zoomOf(trainer);
+    trainer->hide();
 }
 
 void AppShell::openSingleRowTrainer()
@@ -166,7 +177,7 @@ void AppShell::openInfoWindow()
 
 void AppShell::backToMainMenu(TrainerWindow *trainer)
 {
-    trainer->hide();
+    leaveTrainer(trainer);
     MainMenuWindow *menu = mainMenu();
     present(menu);
     menu->buildHelpText();

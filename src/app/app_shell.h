@@ -59,12 +59,15 @@ public:
 private:
     void connectTrainer(TrainerWindow *trainer);
     void openTrainer(TrainerWindow *trainer);
+    void comeBackToWork(TrainerWindow *trainer);
+    void leaveTrainer(TrainerWindow *trainer);
     MultiRowTrainerWindow *multiRowTrainer(std::unique_ptr<MultiRowTrainerWindow> &window, int rows);
 
     Platform &m_platform;
     RandomSource &m_random;
     PrinterLock m_printerLock;
     CatchGameState m_catchState;
+    qreal m_trainerZoom = 1;
     std::unique_ptr<MainMenuWindow> m_menu;
     std::unique_ptr<InfoWindow> m_info;
     std::unique_ptr<SingleRowTrainerWindow> m_singleRow;

@@ -78,7 +78,7 @@ InfoWindow::InfoWindow(Platform &platform, PrinterLock &lock)
     setColours(okay, Look::window, Look::panel);
     connect(okay, &ClickableLabel::clicked, this, &QWidget::hide);
 
-    auto *cross = new PictureButton(Pictures::greenTile(Pictures::TileSymbol::Cross, Twips::size(495, 495)),
+    auto *cross = new PictureButton(Pictures::greenTileDrawing(Pictures::TileSymbol::Cross),
                                     QStringLiteral("Schließen"), this);
     cross->setObjectName(QStringLiteral("Bild1"));
     cross->setGeometry(Twips::rect(2400, 2880, 855, 495));

@@ -36,8 +36,7 @@ MainMenuWindow::MainMenuWindow(Platform &platform)
     // cannot read the pictures yet still finds the way.
     auto addButton = [this](const char *name, TileSymbol symbol, const QString &accessibleName,
                             const QString &caption, int left, int top) {
-        auto *button = new PictureButton(Pictures::greenTile(symbol, Twips::size(buttonSize, buttonSize)),
-                                         accessibleName, this);
+        auto *button = new PictureButton(Pictures::greenTileDrawing(symbol), accessibleName, this);
         button->setObjectName(QString::fromLatin1(name));
         button->setGeometry(Twips::rect(left, top, buttonSize, buttonSize));
         auto *text = label(this, QString::fromLatin1(name) + QStringLiteral("Text"), caption,
@@ -86,7 +85,7 @@ MainMenuWindow::MainMenuWindow(Platform &platform)
     connect(m_help, &QPlainTextEdit::textChanged, this, &MainMenuWindow::buildHelpText);
 
     auto *logo = label(this, QStringLiteral("Bild5"), QString(), Twips::rect(720, 4800, 1455, 1455));
-    logo->setPixmap(Pictures::logo(logo->size()));
+    Pictures::showOn(logo, Pictures::logo);
     logo->setAccessibleDescription(QStringLiteral("Rechenheft"));
 
     buildHelpText();

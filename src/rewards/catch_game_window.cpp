@@ -9,6 +9,7 @@
 #include "shell/look.h"
 #include "shell/platform.h"
 #include "shell/twips.h"
+#include "shell/window_scale.h"
 #include "shell/window_setup.h"
 
 #include <QCloseEvent>
@@ -38,14 +39,15 @@ constexpr int fastest = 1;
 constexpr int startSpeed = 7;
 constexpr int initialInterval = 1000;
 
-int cellToPixels(int cell)
+// Pixels of the window as it is shown, at its scale.
+int cellToPixels(int cell, qreal scale)
 {
-    return qRound(qreal(cell * cellPoints * twipsPerPoint) / Twips::perPixel);
+    return qRound(qreal(cell * cellPoints * twipsPerPoint) / Twips::perPixel * scale);
 }
 
-int pointsToPixels(qreal points)
+int pointsToPixels(qreal points, qreal scale)
 {
-    return qRound(points * twipsPerPoint / Twips::perPixel);
+    return qRound(points * twipsPerPoint / Twips::perPixel * scale);
 }
 } // namespace
 
@@ -205,18 +207,8 @@ void CatchGameWindow::askToQuit()
 void CatchGameWindow::replay(const CatchTurn &turn)
 {
     if (!turn.prints.isEmpty()) {
-        QFont font = m_drawFont;
-        font.setPixelSize(pointsToPixels(m_drawFont.pointSizeF()));
-        QPainter painter(&m_surface);
-        painter.setRenderHint(QPainter::TextAntialiasing, false);
-        painter.setFont(font);
-        const int ascent = painter.fontMetrics().ascent();
-        for (const CellPrint &print : turn.prints) {
-            // The background doubles as the erase colour: a print in it wipes the mark.
-            painter.setPen(print.ink == Ink::Draw ? m_drawColour : RewardLook::background);
-            painter.drawText(QPoint(cellToPixels(print.column), cellToPixels(print.row) + ascent),
-                             QString(print.character));
-        }
+        m_prints.append(turn.prints);
+        print(turn.prints);
         update();
     }
     m_nextDigit->setText(m_game.nextDigit());
@@ -243,8 +235,26 @@ void CatchGameWindow::endGame()
     emit finished();
 }
 
+void CatchGameWindow::print(const QList<CellPrint> &prints)
+{
+    const qreal scale = WindowScale::factorOf(this);
+    QFont font = m_drawFont;
+    font.setPixelSize(pointsToPixels(m_drawFont.pointSizeF(), scale));
+    QPainter painter(&m_surface);
+    painter.setRenderHint(QPainter::TextAntialiasing, false);
+    painter.setFont(font);
+    const int ascent = painter.fontMetrics().ascent();
+    for (const CellPrint &print : prints) {
+        // The background doubles as the erase colour: a print in it wipes the mark.
+        painter.setPen(print.ink == Ink::Draw ? m_drawColour : RewardLook::background);
+        painter.drawText(QPoint(cellToPixels(print.column, scale), cellToPixels(print.row, scale) + ascent),
+                         QString(print.character));
+    }
+}
+
 void CatchGameWindow::clearSurface()
 {
+    m_prints.clear();
     const qreal ratio = devicePixelRatioF();
     m_surface = QImage(size() * ratio, QImage::Format_RGB32);
     m_surface.setDevicePixelRatio(ratio);
@@ -272,6 +282,13 @@ bool CatchGameWindow::event(QEvent *event)
 {
     if (event->type() == QEvent::WindowActivate)
         centreOnScreen();
+    // A window shown at another scale prints the game so far afresh at that scale.
+    if (event->type() == QEvent::Resize && m_surface.size() != size() * devicePixelRatioF()) {
+        const QList<CellPrint> prints = m_prints;
+        clearSurface();
+        m_prints = prints;
+        print(prints);
+    }
     return QWidget::event(event);
 }
 

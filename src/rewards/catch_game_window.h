@@ -51,6 +51,7 @@ private:
     void replay(const CatchTurn &turn);
     void finishGame();
     void endGame();
+    void print(const QList<CellPrint> &prints);
     void clearSurface();
     void centreOnScreen();
     bool handleKey(int key);
@@ -58,6 +59,7 @@ private:
     Platform &m_platform;
     CatchGame m_game;
     QImage m_surface;
+    QList<CellPrint> m_prints; // on the surface since it was cleared
     QColor m_drawColour;
     QFont m_drawFont;
     bool m_running = false;

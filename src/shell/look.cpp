@@ -7,6 +7,7 @@
 
 #include <QFrame>
 #include <QLabel>
+#include <QPainter>
 #include <QPalette>
 
 namespace Look {
@@ -23,12 +24,30 @@ void styleCell(QLabel *label, const CellStyle &style, bool framed)
     label->setPalette(palette);
 }
 
+namespace {
+// A filled circle as large as its box, whatever size the box takes.
+class Dot final : public QFrame {
+public:
+    using QFrame::QFrame;
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(ink);
+        painter.drawEllipse(QRectF(rect()));
+    }
+};
+} // namespace
+
 QFrame *multiplicationDot(QWidget *parent, const QString &objectName, const QRect &geometry)
 {
-    QFrame *dot = WindowSetup::shape(parent, objectName, geometry, ink);
-    dot->setStyleSheet(QStringLiteral("background: %1; border-radius: %2px;")
-                           .arg(ink.name())
-                           .arg(geometry.width() / 2));
+    auto *dot = new Dot(parent);
+    dot->setObjectName(objectName);
+    dot->setGeometry(geometry);
+    dot->setAttribute(Qt::WA_TransparentForMouseEvents);
     return dot;
 }
 

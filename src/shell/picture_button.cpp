@@ -7,9 +7,11 @@
 #include <QStyle>
 #include <QStyleOptionFocusRect>
 
-PictureButton::PictureButton(const QPixmap &picture, const QString &accessibleName, QWidget *parent)
+#include <algorithm>
+
+PictureButton::PictureButton(Pictures::Drawing picture, const QString &accessibleName, QWidget *parent)
     : QAbstractButton(parent)
-    , m_picture(picture)
+    , m_drawing(std::move(picture))
 {
     setAccessibleName(accessibleName);
     setToolTip(accessibleName);
@@ -17,16 +19,15 @@ PictureButton::PictureButton(const QPixmap &picture, const QString &accessibleNa
     setFocusPolicy(Qt::StrongFocus);
 }
 
-QSize PictureButton::sizeHint() const
-{
-    return m_picture.size();
-}
-
 void PictureButton::paintEvent(QPaintEvent *)
 {
+    // The picture is a square as large as the button's shorter side, in its middle.
+    const int side = std::min(width(), height());
+    const qreal ratio = devicePixelRatioF();
+    if (m_picture.deviceIndependentSize() != QSizeF(side, side) || m_picture.devicePixelRatio() != ratio)
+        m_picture = m_drawing(QSize(side, side), ratio);
     QPainter painter(this);
-    // The picture keeps its size and stands in the middle of the button.
-    QRect target(QPoint(), m_picture.size().scaled(size(), Qt::KeepAspectRatio));
+    QRect target(0, 0, side, side);
     target.moveCenter(rect().center());
     if (isDown())
         target.translate(1, 1);

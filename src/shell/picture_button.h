@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "shell/pictures.h"
+
 #include <QAbstractButton>
 #include <QPixmap>
 
@@ -10,12 +12,12 @@
 class PictureButton : public QAbstractButton {
     Q_OBJECT
 public:
-    PictureButton(const QPixmap &picture, const QString &accessibleName, QWidget *parent);
-    QSize sizeHint() const override;
+    PictureButton(Pictures::Drawing picture, const QString &accessibleName, QWidget *parent);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    Pictures::Drawing m_drawing;
     QPixmap m_picture;
 };

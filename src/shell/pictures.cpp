@@ -5,28 +5,69 @@
 
 #include "shell/window_setup.h"
 
+#include <QEvent>
 #include <QFont>
+#include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygonF>
 
 namespace {
-QPixmap blank(QSize size)
+QPixmap blank(QSize size, qreal ratio)
 {
-    QPixmap pixmap(size);
+    QPixmap pixmap(size * ratio);
+    pixmap.setDevicePixelRatio(ratio);
     pixmap.fill(Qt::transparent);
     return pixmap;
 }
+
+// Draws a label's picture again each time the label changes size.
+class LabelPicture final : public QObject {
+public:
+    LabelPicture(QLabel *label, Pictures::Drawing drawing)
+        : QObject(label)
+        , m_label(label)
+        , m_drawing(std::move(drawing))
+    {
+        label->installEventFilter(this);
+        draw();
+    }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Resize)
+            draw();
+        return false;
+    }
+
+private:
+    void draw()
+    {
+        const QSize size = m_label->size();
+        const qreal ratio = m_label->devicePixelRatioF();
+        if (size == m_drawnSize && ratio == m_drawnRatio)
+            return;
+        m_drawnSize = size;
+        m_drawnRatio = ratio;
+        m_label->setPixmap(m_drawing(size, ratio));
+    }
+
+    QLabel *m_label;
+    Pictures::Drawing m_drawing;
+    QSize m_drawnSize;
+    qreal m_drawnRatio = 0;
+};
 } // namespace
 
 namespace Pictures {
 
-QPixmap greenTile(TileSymbol symbol, QSize size)
+QPixmap greenTile(TileSymbol symbol, QSize size, qreal ratio)
 {
-    QPixmap pixmap = blank(size);
+    QPixmap pixmap = blank(size, ratio);
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
-    const QRectF r = QRectF(pixmap.rect()).adjusted(1, 1, -1, -1);
+    const QRectF r = QRectF(QPointF(), size).adjusted(1, 1, -1, -1);
     painter.setPen(QPen(QColor(0, 80, 0), 1));
     painter.setBrush(QColor(0, 150, 0));
     painter.drawRoundedRect(r, 4, 4);
@@ -58,9 +99,9 @@ QPixmap greenTile(TileSymbol symbol, QSize size)
     return pixmap;
 }
 
-QPixmap rocket(QSize size)
+QPixmap rocket(QSize size, qreal ratio)
 {
-    QPixmap pixmap = blank(size);
+    QPixmap pixmap = blank(size, ratio);
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
     const qreal w = size.width();
@@ -88,12 +129,12 @@ QPixmap rocket(QSize size)
     return pixmap;
 }
 
-QPixmap moon(QSize size)
+QPixmap moon(QSize size, qreal ratio)
 {
-    QPixmap pixmap = blank(size);
+    QPixmap pixmap = blank(size, ratio);
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
-    const QRectF r = QRectF(pixmap.rect()).adjusted(2, 2, -2, -2);
+    const QRectF r = QRectF(QPointF(), size).adjusted(2, 2, -2, -2);
     QPainterPath disc;
     disc.addEllipse(r);
     QPainterPath bite;
@@ -104,12 +145,12 @@ QPixmap moon(QSize size)
     return pixmap;
 }
 
-QPixmap logo(QSize size)
+QPixmap logo(QSize size, qreal ratio)
 {
-    QPixmap pixmap = blank(size);
+    QPixmap pixmap = blank(size, ratio);
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
-    const QRectF r = QRectF(pixmap.rect()).adjusted(1, 1, -1, -1);
+    const QRectF r = QRectF(QPointF(), size).adjusted(1, 1, -1, -1);
     // An exercise-book page with a written multiplication on squared paper.
     painter.setPen(QPen(QColor(0, 0, 128), 1.5));
     painter.setBrush(Qt::white);
@@ -133,6 +174,16 @@ QPixmap logo(QSize size)
     painter.drawText(QRectF(r.left(), r.center().y(), r.width(), r.height() / 2), Qt::AlignCenter,
                      QStringLiteral("56"));
     return pixmap;
+}
+
+Drawing greenTileDrawing(TileSymbol symbol)
+{
+    return [symbol](QSize size, qreal ratio) { return greenTile(symbol, size, ratio); };
+}
+
+void showOn(QLabel *label, Drawing drawing)
+{
+    new LabelPicture(label, std::move(drawing));
 }
 
 } // namespace Pictures

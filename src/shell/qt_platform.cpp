@@ -127,7 +127,7 @@ double QtPlatform::secondsSinceMidnight()
 QSize QtPlatform::screenSize()
 {
     const QScreen *screen = QGuiApplication::primaryScreen();
-    return screen ? screen->geometry().size() : QSize(1024, 768);
+    return screen ? screen->availableGeometry().size() : QSize(1024, 768);
 }
 
 void QtPlatform::quit()

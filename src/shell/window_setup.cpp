@@ -5,17 +5,24 @@
 
 #include "shell/twips.h"
 
+#include "shell/window_scale.h"
+
 #include <QAbstractButton>
+#include <QAbstractScrollArea>
 #include <QEvent>
-#include <QFontMetrics>
 #include <QFrame>
 #include <QLabel>
 #include <QObject>
 #include <QPalette>
+#include <QScopedValueRollback>
+#include <QShortcut>
+#include <QWheelEvent>
 #include <QWidget>
 #include <QWindow>
 
 #include <algorithm>
+#include <iterator>
+#include <limits>
 
 namespace WindowSetup {
 
@@ -24,36 +31,64 @@ const char *const besideWorkingWindow = "besideWorkingWindow";
 const char *const keptFromMessages = "areaKeptFromMessages";
 constexpr int messageGap = 8; // pixels between a box and the area it keeps clear of
 
-// Keeps the corner of a window where it centres the window with its frame:
-// whenever the frame turns out other than the one the window was centred
-// with (a window manager frames a window only after it is first shown, and
-// may say so without moving it), the window is centred again. A window the
+// Keeps a window as large as the pupil chose and as fits the screen with its
+// frame, and its corner where that centres it with its frame. Whenever the
+// frame turns out other than the one the window was placed with (a window
+// manager frames a window only after it is first shown, and may say so
+// without moving it), the window is fitted and centred again. A window the
 // pupil moves stays where it is put.
-class FrameCentring final : public QObject {
+class Placement final : public QObject {
 public:
-    explicit FrameCentring(QWidget *window)
-        : QObject(window)
-        , m_window(window)
+    static Placement *of(QWidget *window)
     {
-        window->installEventFilter(this);
+        for (QObject *child : window->children())
+            if (auto *placement = dynamic_cast<Placement *>(child))
+                return placement;
+        return new Placement(window);
     }
 
     void centre(QSize screen, int verticalDivisor)
     {
         m_screen = screen;
         m_verticalDivisor = verticalDivisor;
-        m_frame = framedSize();
-        const QPoint corner = Twips::centred(m_screen, m_frame, m_verticalDivisor);
-        // A widget's move counts the frame it knew at its last move, perhaps
-        // none yet: a shown window is placed by its inside, from the frame
-        // the window system knows now.
-        if (const QWindow *handle = m_window->windowHandle()) {
-            const QMargins frame = handle->frameMargins();
-            m_window->setGeometry(QRect(corner + QPoint(frame.left(), frame.top()), m_window->size()));
-        } else {
-            m_window->move(corner);
-        }
+        place();
     }
+
+    void zoom(ZoomStep step)
+    {
+        const qreal shown = WindowScale::factorOf(m_window);
+        const qreal largest = largestFitting();
+        auto larger = std::find_if(std::begin(zoomSteps), std::end(zoomSteps),
+                                   [shown](qreal z) { return z > shown + zoomTolerance; });
+        auto smaller = std::find_if(std::rbegin(zoomSteps), std::rend(zoomSteps),
+                                    [shown](qreal z) { return z < shown - zoomTolerance; });
+        switch (step) {
+        case ZoomStep::In:
+            if (larger != std::end(zoomSteps) && std::min(*larger, largest) > shown + zoomTolerance)
+                m_zoom = std::min(*larger, largest);
+            break;
+        case ZoomStep::Out:
+            if (smaller != std::rend(zoomSteps))
+                m_zoom = *smaller;
+            break;
+        case ZoomStep::Reset:
+            m_zoom = 1;
+            break;
+        }
+        place();
+    }
+
+    qreal zoom() const { return m_zoom; }
+    void setZoom(qreal zoom)
+    {
+        if (zoom == m_zoom)
+            return;
+        m_zoom = zoom;
+        place();
+    }
+
+    // Ctrl with the wheel zooms wherever the pointer stands over the window.
+    void watchWheel(QObject *watched) { watched->installEventFilter(this); }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
@@ -64,9 +99,20 @@ protected:
         case QEvent::Resize:
         case QEvent::WindowActivate:
         case QEvent::Paint:
-            if (watched == m_window && framedSize() != m_frame)
-                centre(m_screen, m_verticalDivisor);
+            if (watched == m_window && !m_placing && framedSize() != m_frame)
+                place();
             break;
+        case QEvent::Wheel: {
+            auto *wheel = static_cast<QWheelEvent *>(event);
+            if (!(wheel->modifiers() & Qt::ControlModifier))
+                break;
+            m_wheelTurn += wheel->angleDelta().y();
+            for (; m_wheelTurn >= wheelNotch; m_wheelTurn -= wheelNotch)
+                zoom(ZoomStep::In);
+            for (; m_wheelTurn <= -wheelNotch; m_wheelTurn += wheelNotch)
+                zoom(ZoomStep::Out);
+            return true;
+        }
         default:
             break;
         }
@@ -74,19 +120,73 @@ protected:
     }
 
 private:
+    explicit Placement(QWidget *window)
+        : QObject(window)
+        , m_window(window)
+    {
+        window->installEventFilter(this);
+    }
+
+    // The largest scale at which the window with its frame fits the screen.
+    qreal largestFitting() const
+    {
+        if (!m_screen.isValid())
+            return std::numeric_limits<qreal>::max();
+        const QSize frame = framedSize() - m_window->size();
+        const QSize layout = WindowScale::of(m_window)->layoutSize();
+        return std::min(qreal(m_screen.width() - frame.width()) / layout.width(),
+                        qreal(m_screen.height() - frame.height()) / layout.height());
+    }
+
+    void place()
+    {
+        const QScopedValueRollback placing(m_placing, true);
+        WindowScale::of(m_window)->setFactor(std::min(m_zoom, largestFitting()));
+        if (!m_screen.isValid())
+            return;
+        m_frame = framedSize();
+        const QPoint corner = Twips::centred(m_screen, m_frame, m_verticalDivisor);
+        // A widget's move counts the frame it knew at its last move, perhaps
+        // none yet: a shown window is placed by its inside, from the frame
+        // the window system knows now.
+        if (m_window->windowHandle()) {
+            const QMargins frame = frameMargins();
+            m_window->setGeometry(QRect(corner + QPoint(frame.left(), frame.top()), m_window->size()));
+        } else {
+            m_window->move(corner);
+        }
+    }
+
     // Asked of the window system each time: the widget's own frame geometry
     // is only brought up to date when the window moves.
     QSize framedSize() const
     {
-        if (const QWindow *handle = m_window->windowHandle())
-            return m_window->size().grownBy(handle->frameMargins());
+        if (m_window->windowHandle())
+            return m_window->size().grownBy(frameMargins());
         return m_window->frameGeometry().size();
     }
+
+    // At a scale factor the frame's screen pixels come rounded to whole
+    // pixels of the window: one more on each side keeps all of it on the screen.
+    QMargins frameMargins() const
+    {
+        QMargins frame = m_window->windowHandle()->frameMargins();
+        if (m_window->devicePixelRatioF() > 1 && !frame.isNull())
+            frame += QMargins(1, 1, 1, 1);
+        return frame;
+    }
+
+    static constexpr qreal zoomSteps[] = {0.5, 0.65, 0.8, 1, 1.25, 1.5, 1.75, 2, 2.5, 3, 4};
+    static constexpr qreal zoomTolerance = 0.01;
+    static constexpr int wheelNotch = 120; // eighths of a degree
 
     QWidget *m_window;
     QSize m_screen;
     int m_verticalDivisor = 2;
     QSize m_frame;
+    qreal m_zoom = 1;
+    int m_wheelTurn = 0;
+    bool m_placing = false;
 };
 } // namespace
 
@@ -141,19 +241,9 @@ QFont font(qreal points, bool bold, bool italic, bool underline)
 
 void fitText(QWidget *widget, const QString &text, bool wrapped, int extraWidth)
 {
-    QFont f = widget->font();
-    const int room = widget->width() - extraWidth - 4;
-    while (f.pointSizeF() > 6) {
-        const QFontMetrics metrics(f);
-        const bool fits = wrapped
-            ? metrics.boundingRect(QRect(0, 0, room, 10000), Qt::TextWordWrap, text).height()
-                  <= widget->height() - 4
-            : metrics.horizontalAdvance(text) <= room;
-        if (fits)
-            break;
-        f.setPointSizeF(f.pointSizeF() - 0.5);
-    }
-    widget->setFont(f);
+    const WindowScale::TextFit fit{text, wrapped, extraWidth};
+    widget->setFont(WindowScale::fitted(widget->font(), widget->size(), fit, WindowScale::smallestFittedPoints));
+    WindowScale::of(widget->window())->keepFitted(widget, fit);
 }
 
 QLabel *label(QWidget *parent, const QString &objectName, const QString &text, const QRect &geometry)
@@ -192,14 +282,42 @@ QFrame *horizontalLine(QWidget *parent, const QString &objectName, int x1Twips, 
 
 void centreOnScreen(QWidget *window, QSize screen, int verticalDivisor)
 {
-    FrameCentring *centring = nullptr;
-    for (QObject *child : window->children()) {
-        if ((centring = dynamic_cast<FrameCentring *>(child)))
-            break;
+    Placement::of(window)->centre(screen, verticalDivisor);
+}
+
+void zoom(QWidget *window, ZoomStep step)
+{
+    Placement::of(window)->zoom(step);
+}
+
+qreal zoomOf(QWidget *window)
+{
+    return Placement::of(window)->zoom();
+}
+
+void setZoom(QWidget *window, qreal zoom)
+{
+    Placement::of(window)->setZoom(zoom);
+}
+
+void letPupilZoom(QWidget *window)
+{
+    using Keys = QList<QKeySequence>;
+    const Qt::KeyboardModifiers keypad = Qt::ControlModifier | Qt::KeypadModifier;
+    const std::pair<Keys, ZoomStep> shortcuts[] = {
+        {Keys{Qt::ControlModifier | Qt::Key_Plus, keypad | Qt::Key_Plus}, ZoomStep::In},
+        {Keys{Qt::ControlModifier | Qt::Key_Minus, keypad | Qt::Key_Minus}, ZoomStep::Out},
+        {Keys{Qt::ControlModifier | Qt::Key_0, keypad | Qt::Key_0}, ZoomStep::Reset},
+    };
+    for (const auto &[keys, step] : shortcuts) {
+        auto *shortcut = new QShortcut(window);
+        shortcut->setKeys(keys);
+        QObject::connect(shortcut, &QShortcut::activated, window, [window, step = step] { zoom(window, step); });
     }
-    if (!centring)
-        centring = new FrameCentring(window);
-    centring->centre(screen, verticalDivisor);
+    Placement *placement = Placement::of(window);
+    const auto areas = window->findChildren<QAbstractScrollArea *>();
+    for (QAbstractScrollArea *area : areas)
+        placement->watchWheel(area->viewport());
 }
 
 void standBesideWorkingWindow(QWidget *window)

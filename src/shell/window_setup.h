@@ -37,7 +37,8 @@ inline const QString windowFontFamily = QStringLiteral("DejaVu Sans");
 QFont font(qreal points, bool bold = false, bool italic = false, bool underline = false);
 
 // Shrinks a control's font in half points until its text fits its box: the
-// fonts installed here run wider than the ones the layout was drawn with.
+// fonts installed here run wider than the ones the layout was drawn with. The
+// text keeps fitting at any scale of the window.
 void fitText(QWidget *widget, const QString &text, bool wrapped = false, int extraWidth = 0);
 
 QLabel *label(QWidget *parent, const QString &objectName, const QString &text, const QRect &geometry);
@@ -52,9 +53,23 @@ QFrame *horizontalLine(QWidget *parent, const QString &objectName, int x1Twips, 
 
 // Places a window centred across the screen with its frame (title bar and
 // borders) counted, its top edge 1/verticalDivisor down the free height.
-// Before the window manager has framed the window, it is centred by what is
-// known and centred again as soon as the frame is known.
+// Where the window with its frame would not fit the screen at the pupil's
+// zoom, it is shown smaller as a whole, as large as fits. Before the window
+// manager has framed the window, it is placed by what is known and placed
+// again as soon as the frame is known.
 void centreOnScreen(QWidget *window, QSize screen, int verticalDivisor);
+
+// The pupil's zoom of a window, in steps, never beyond what fits the screen;
+// Reset brings the window back to its own size (or what fits of it). Nothing
+// of it is kept beyond the run.
+enum class ZoomStep { In, Out, Reset };
+void zoom(QWidget *window, ZoomStep step);
+// The zoom the pupil chose, to be carried over to another window.
+qreal zoomOf(QWidget *window);
+void setZoom(QWidget *window, qreal zoom);
+// Ctrl+Plus (also on the keypad), Ctrl+Minus, Ctrl+0 and Ctrl with the mouse
+// wheel zoom the window.
+void letPupilZoom(QWidget *window);
 
 // The info window stands beside the pupil's working window (the menu, a
 // trainer or a game) and asks nothing: message boxes are never put over it.

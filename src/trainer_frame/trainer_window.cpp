@@ -131,6 +131,9 @@ TrainerWindow::TrainerWindow(const TrainerFrameSpec &spec, Platform &platform,
     hooks.printerLocked = [this] { return m_printerLock.isSet(); };
     hooks.pointsText = [this] { return m_pointsDisplay->text(); };
     m_worksheet = new WorksheetView(this, spec.sheetKind, platform, random, hooks);
+    // Fitted to the screen before it is first shown; the pupil may zoom it.
+    centreOnScreen(this, platform.screenSize(), 2);
+    letPupilZoom(this);
 }
 
 QList<QPushButton *> TrainerWindow::addCommands(const QList<Command> &commands)
@@ -206,12 +209,12 @@ void TrainerWindow::buildBars()
           Look::darkSurface);
     auto *moon = label(m_taskLayer, QStringLiteral("Bild2"), QString(),
                        Twips::rect(pictureLeft, 240, 495, 495));
-    moon->setPixmap(Pictures::moon(moon->size()));
+    Pictures::showOn(moon, Pictures::moon);
     moon->setAccessibleName(QStringLiteral("Mond"));
     moon->setAccessibleDescription(QStringLiteral("Ziel: der Mond"));
     m_rocket = label(m_taskLayer, QStringLiteral("Bild1"), QString(),
                      Twips::rect(pictureLeft, PointsAndProgress::rocketStartTop, 495, 495));
-    m_rocket->setPixmap(Pictures::rocket(m_rocket->size()));
+    Pictures::showOn(m_rocket, Pictures::rocket);
     m_rocket->setAccessibleName(QStringLiteral("Rakete"));
     m_rocket->setAccessibleDescription(QStringLiteral("Rakete: steigt mit jeder gelösten Aufgabe"));
 }

@@ -144,7 +144,8 @@ void WorksheetView::fitRows()
 
 bool WorksheetView::isShown() const
 {
-    return !m_panel->isHidden() && m_panel->x() == Twips::toPixels(shownLeft);
+    // Out of sight beyond the client area's right edge, or over the task.
+    return !m_panel->isHidden() && m_panel->x() < m_panel->parentWidget()->width();
 }
 
 QStringList WorksheetView::rows() const

@@ -49,7 +49,6 @@ private slots:
     void exitQuestion();
     void closeBoxEndsWithoutAsking();
     void infoButtonOpensTheInfoWindowBesideTheMenu();
-    void tooSmallScreenKeepsTheMenuReachable();
 
 private:
     QAbstractButton *menuButton(const QString &name)
@@ -197,14 +196,6 @@ void TestMainMenu::infoButtonOpensTheInfoWindowBesideTheMenu()
     QVERIFY(m_shell->hasInfoWindow());
     QVERIFY(m_shell->infoWindow()->isVisible());
     QVERIFY(m_shell->mainMenu()->isVisible());
-}
-
-void TestMainMenu::tooSmallScreenKeepsTheMenuReachable()
-{
-    ShellFixture small;
-    small.platform.screen = QSize(400, 300);
-    small.shell.start();
-    QCOMPARE(small.shell.mainMenu()->pos(), QPoint(0, 0));
 }
 
 QTEST_MAIN(TestMainMenu)

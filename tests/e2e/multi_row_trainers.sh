@@ -13,14 +13,6 @@ here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 source "$here/x_session.sh"
 start_x_session "$1" "$2"
 
-pixel() { # colour of the screen pixel at x, y as "r,g,b" (import may print 8 or 16 bits a channel)
-    local line depth
-    line=$(import -display "$DISPLAY" -window root -crop "1x1+$1+$2" txt:- 2>/dev/null) ||
-        fail "the screen could not be read at $1, $2"
-    depth=$(sed -n '1s/.*,\([0-9]*\),[a-z]*$/\1/p' <<<"$line")
-    sed -n '2s/^[^(]*(\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1 \2 \3/p' <<<"$line" |
-        awk -v max="${depth:-255}" '{ s = 255 / max; printf "%d,%d,%d\n", $1 * s + 0.5, $2 * s + 0.5, $3 * s + 0.5 }'
-}
 tile_x() { echo $(( tx + 64 + 40 * $1 + 16 )); }
 click_at() { xdotool mousemove "$1" "$2" click 1; sleep 0.5; }
 

@@ -12,16 +12,6 @@ here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 source "$here/x_session.sh"
 start_x_session "$1" "$2"
 
-quick_drag() {
-    xdotool mousemove "$1" "$2" mousedown 1
-    xdotool mousemove $(( ($1 + $3) / 2 )) $(( ($2 + $4) / 2 ))
-    sleep 0.03
-    xdotool mousemove "$3" "$4"
-    sleep 0.05
-    xdotool mouseup 1
-    sleep 0.05
-}
-
 open_single_row_trainer
 tile_x() { echo $(( tx + 64 + 40 * $1 + 16 )); }
 tile_y=$(( ty + 312 + 20 ))

@@ -14,16 +14,6 @@ command -v xwininfo >/dev/null || fail "missing xwininfo (install x11-utils)"
 WITH_WINDOW_MANAGER=1 start_x_session "$1" "$2"
 screen_width=1280 screen_height=1024
 
-# frame_of WINDOW: left, top, width and height of the window with its frame.
-frame_of() {
-    local x y w h l r t b
-    read -r x y w h < <(xwininfo -id "$1" | awk '/Absolute upper-left X/ {x = $4} /Absolute upper-left Y/ {y = $4}
-                                               /^  Width/ {w = $2} /^  Height/ {h = $2} END {print x, y, w, h}')
-    read -r l r t b < <(xprop -id "$1" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')
-    [ "${t:-0}" -gt 0 ] || fail "window $1 has no title bar"
-    echo $((x - l)) $((y - t)) $((w + l + r)) $((h + t + b))
-}
-
 near() { [ $(( $1 > $2 ? $1 - $2 : $2 - $1 )) -le 1 ]; }
 
 # expect_centred NAME WINDOW DIVISOR: the frame centred across, DIVISOR-th of the free height down.

@@ -27,7 +27,8 @@ start_x_session() {
 }
 
 # Starts a private Xvfb on the first free display of the 50 from FIRST on and
-# waits until it takes clients; exports DISPLAY, sets XVFB_PID.
+# waits until it takes clients; exports DISPLAY, sets XVFB_PID. The screen is
+# 1280x1024 unless XVFB_SCREEN asks for another (as WIDTHxHEIGHTxDEPTH).
 start_xvfb() {
     local n
     DISPLAY=""
@@ -36,7 +37,7 @@ start_xvfb() {
     done
     [ -n "$DISPLAY" ] || fail "no free X display"
     export DISPLAY
-    Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp -noreset >/dev/null 2>&1 &
+    Xvfb "$DISPLAY" -screen 0 "${XVFB_SCREEN:-1280x1024x24}" -nolisten tcp -noreset >/dev/null 2>&1 &
     XVFB_PID=$!
     for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X${DISPLAY#:}" ] && break; sleep 0.1; done
 }
@@ -142,7 +143,38 @@ drag() {
     xdotool mouseup 1
 }
 
+# A quick drag, as a practised hand makes it.
+quick_drag() {
+    xdotool mousemove "$1" "$2" mousedown 1
+    xdotool mousemove $(( ($1 + $3) / 2 )) $(( ($2 + $4) / 2 ))
+    sleep 0.03
+    xdotool mousemove "$3" "$4"
+    sleep 0.05
+    xdotool mouseup 1
+    sleep 0.05
+}
+
 screenshot() { import -display "$DISPLAY" -window root "$ARTIFACTS/$1.png"; }
+
+pixel() { # colour of the screen pixel at x, y as "r,g,b" (import may print 8 or 16 bits a channel)
+    local line depth
+    line=$(import -display "$DISPLAY" -window root -crop "1x1+$1+$2" txt:- 2>/dev/null) ||
+        fail "the screen could not be read at $1, $2"
+    depth=$(sed -n '1s/.*,\([0-9]*\),[a-z]*$/\1/p' <<<"$line")
+    sed -n '2s/^[^(]*(\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1 \2 \3/p' <<<"$line" |
+        awk -v max="${depth:-255}" '{ s = 255 / max; printf "%d,%d,%d\n", $1 * s + 0.5, $2 * s + 0.5, $3 * s + 0.5 }'
+}
+
+# frame_of WINDOW: left, top, width and height of the window with its frame
+# (under a window manager, which gives it a title bar).
+frame_of() {
+    local x y w h l r t b
+    read -r x y w h < <(xwininfo -id "$1" | awk '/Absolute upper-left X/ {x = $4} /Absolute upper-left Y/ {y = $4}
+                                               /^  Width/ {w = $2} /^  Height/ {h = $2} END {print x, y, w, h}')
+    read -r l r t b < <(xprop -id "$1" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')
+    [ "${t:-0}" -gt 0 ] || fail "window $1 has no title bar"
+    echo $((x - l)) $((y - t)) $((w + l + r)) $((h + t + b))
+}
 
 # Clicks the middle of the main menu's 33 px picture button whose top-left
 # corner stands at LEFT, TOP (px in the menu's client area); sets mx, my to the

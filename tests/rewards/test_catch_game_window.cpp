@@ -4,6 +4,7 @@
 #include "rewards/catch_game_window.h"
 
 #include "rewards/catch_game_state.h"
+#include "shell/window_scale.h"
 #include "support/reward_draws.h"
 #include "support/scripted_platform.h"
 
@@ -19,10 +20,12 @@ const QColor navy(0, 0, 128);
 const QColor background(192, 192, 255);
 constexpr qreal cellPixels = 14 * 20 / 15.0;
 
-// The pixels of a cell that only a mark printed into that very cell reaches.
-QRect cellArea(int column, int row)
+// The pixels of a cell that only a mark printed into that very cell reaches,
+// in a window shown at a scale.
+QRect cellArea(int column, int row, qreal scale = 1)
 {
-    return QRect(qRound(column * cellPixels), qRound(row * cellPixels), 16, 20);
+    return QRect(qRound(column * cellPixels * scale), qRound(row * cellPixels * scale), qRound(16 * scale),
+                 qRound(20 * scale));
 }
 
 // Inside the frame of the play field, where the game prints.
@@ -91,6 +94,7 @@ private slots:
     void lastCatchBringsExactlyOneEndMessage_data();
     void lastCatchBringsExactlyOneEndMessage();
     void tickDuringTheQuitQuestionIsHeldBack();
+    void marksAreWipedWhereTheyLeftAndSurviveARepaint_data();
     void marksAreWipedWhereTheyLeftAndSurviveARepaint();
 };
 
@@ -286,28 +290,44 @@ void TestCatchGameWindow::tickDuringTheQuitQuestionIsHeldBack()
     QCOMPARE(game.finished.size(), 1);
 }
 
+void TestCatchGameWindow::marksAreWipedWhereTheyLeftAndSurviveARepaint_data()
+{
+    const QSize large(1280, 1024);
+    const QSize small(1024 / 3, 768 / 3); // 1024 × 768 at a scale factor of 3: the window is shown smaller
+    QTest::addColumn<QSize>("screen");
+    QTest::addColumn<QSize>("laterScreen"); // where the window is shown again
+    QTest::newRow("as laid out") << large << large;
+    QTest::newRow("on a small screen") << small << small;
+    QTest::newRow("shown smaller in the middle of a game") << large << small;
+}
+
 void TestCatchGameWindow::marksAreWipedWhereTheyLeftAndSurviveARepaint()
 {
-    CatchFixture game;
+    QFETCH(QSize, screen);
+    QFETCH(QSize, laterScreen);
+    CatchFixture game(screen);
     QVERIFY(QTest::qWaitForWindowExposed(&game.window));
     const QList<QPoint> cells{{2, 3}, {3, 4}, {4, 5}, {5, 6}, {6, 7}, {7, 8}, {8, 10}, {9, 11}, {10, 12}, {11, 13}};
     game.random.append(catchDraws(cells));
     game.tick();
     QTest::keyClick(&game.window, Qt::Key_Right);
-    QVERIFY(pixels(game.shot(), cellArea(15, 9)) > 0);
+    QVERIFY(pixels(game.shot(), cellArea(15, 9, WindowScale::factorOf(&game.window))) > 0);
     QTest::keyClick(&game.window, Qt::Key_Right);
-
     const QImage before = game.shot();
-    for (const QPoint &cell : cells)
-        QVERIFY2(pixels(before, cellArea(cell.x(), cell.y())) > 0, "digit drawn");
-    QVERIFY(pixels(before, cellArea(16, 9)) > 0);
-    QCOMPARE(pixels(before, cellArea(15, 9), false), 0);
 
+    game.platform.screen = laterScreen;
     game.window.hide();
     game.window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&game.window));
     game.window.repaint();
-    QCOMPARE(game.shot(), before);
+    const QImage after = game.shot();
+    if (laterScreen == screen)
+        QCOMPARE(after, before);
+    const qreal scale = WindowScale::factorOf(&game.window);
+    for (const QPoint &cell : cells)
+        QVERIFY2(pixels(after, cellArea(cell.x(), cell.y(), scale)) > 0, "digit drawn");
+    QVERIFY(pixels(after, cellArea(16, 9, scale)) > 0);
+    QCOMPARE(pixels(after, cellArea(15, 9, scale), false), 0);
 }
 
 QTEST_MAIN(TestCatchGameWindow)

@@ -1,0 +1,75 @@
+// SPDX-FileCopyrightText: 2026 Rechenheft contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <QFont>
+#include <QHash>
+#include <QObject>
+#include <QRect>
+#include <QSize>
+#include <QString>
+
+class QWidget;
+
+// Shows a window larger or smaller as a whole: the place and size of every
+// control and every font, and so every picture drawn at its control's size.
+// The windows' own code goes on placing controls and setting fonts in the
+// measures of the layout (scale 1), also while the window is shown: each new
+// place or font is taken as the layout's and shown at the window's scale.
+// A control's inner parts (a scroll area's view and bars) follow the control.
+class WindowScale final : public QObject {
+public:
+    // The scale of a window, made the first time it is asked for.
+    static WindowScale *of(QWidget *window);
+    // 1 for a window that was never scaled.
+    static qreal factorOf(const QWidget *window);
+
+    qreal factor() const { return m_factor; }
+    void setFactor(qreal factor);
+    // The window's size in the layout's measures.
+    QSize layoutSize() const;
+
+    // A text that must fit its control, but for extraWidth pixels of the
+    // control that keep their size at any scale (a tick box).
+    struct TextFit {
+        QString text;
+        bool wrapped = false;
+        int extraWidth = 0;
+    };
+    static constexpr qreal smallestFittedPoints = 6;
+    // The font shrunk in half points, but not below `smallest`, until the text fits the box.
+    static QFont fitted(QFont font, QSize box, const TextFit &fit, qreal smallest);
+    // At another scale the control's font shrinks further where its text asks for it.
+    void keepFitted(QWidget *control, const TextFit &fit);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    explicit WindowScale(QWidget *window);
+
+    struct Control {
+        QRect layout;
+        QRect shown;
+        bool ownFont = false;
+        QFont layoutFont;
+        QFont shownFont;
+    };
+
+    void adopt(QWidget *widget);
+    void takeNewGeometry(const QWidget *widget, Control &control);
+    void takeOver(QWidget *widget, Control &control);
+    void show(QWidget *widget, Control &control);
+    QRect scaled(const QRect &layout) const;
+    QFont scaled(const QFont &layout) const;
+
+    QWidget *m_window;
+    QSize m_layoutSize;
+    qreal m_factor = 1;
+    bool m_adopted = false;
+    bool m_showing = false;
+    Control m_windowFont;
+    QHash<QWidget *, Control> m_controls;
+    QHash<QWidget *, TextFit> m_fits;
+};
