@@ -7,6 +7,7 @@
 #include "app/graphical_session.h"
 #include "app/main_menu_window.h"
 #include "app/single_instance.h"
+#include "shell/look.h"
 #include "shell/qt_platform.h"
 #include "shell/qt_translation.h"
 #include "shell/random_source.h"
@@ -33,6 +34,8 @@ int main(int argc, char *argv[])
     GraphicalSession::restoreMessages();
     QApplication::setApplicationName(QStringLiteral("Rechenheft"));
     QApplication::setDesktopFileName(QStringLiteral("de.rechenheft.Rechenheft"));
+    // A keyboard user sees at once what Space would press.
+    QApplication::setStyle(Look::focusFrameStyle());
     // Message boxes and dialogs too: the same face on every desktop, whatever its theme.
     QApplication::setFont(WindowSetup::font(9));
     // Windows are only hidden while the pupil is elsewhere; the main menu alone ends the program.

@@ -90,13 +90,7 @@ void DigitField::paintEvent(QPaintEvent *event)
         painter.drawRect(rect().adjusted(inset, inset, -inset - 1, -inset - 1));
         return;
     }
-    // Each ring's pen runs along the middle of its band, so both bands are whole pixels.
-    const QRectF edge(rect());
-    const qreal half = focusRingWidth / 2.0;
-    painter.setPen(QPen(Look::focusFrame, focusRingWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-    painter.drawRect(edge.adjusted(half, half, -half, -half));
-    painter.setPen(QPen(Look::focusFrameInner, focusRingWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-    painter.drawRect(edge.adjusted(3 * half, 3 * half, -3 * half, -3 * half));
+    Look::paintFocusFrame(painter, rect());
 }
 
 void DigitField::keyPressEvent(QKeyEvent *event)

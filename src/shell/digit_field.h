@@ -20,8 +20,6 @@ public:
     // The frame that marks the field under a dragged tile.
     static QColor highlightColour();
     static constexpr int highlightWidth = 3;
-    // The focus frame: a dark ring with a light one inside, so it shows on every field colour.
-    static constexpr int focusRingWidth = 2;
 
 signals:
     void digitDropped(const QString &digit);

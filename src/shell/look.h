@@ -9,6 +9,8 @@
 
 class QFrame;
 class QLabel;
+class QPainter;
+class QStyle;
 class QWidget;
 
 // Every colour and cell style of the program's windows, by what it is for.
@@ -41,8 +43,9 @@ inline const QColor writingField(250, 250, 255); // behind carries
 inline const QColor gapField(224, 224, 224);
 inline const QColor fieldBorder(128, 128, 200);
 inline const QColor dropHighlight(255, 140, 0);  // the field under a dragged tile
-inline const QColor focusFrame(0, 0, 0);          // the field the keys write into: a dark ring
-inline const QColor focusFrameInner(255, 255, 255); // and a light one inside it
+inline const QColor focusFrame(0, 0, 0);          // what the keys act on: a dark ring
+inline const QColor focusFrameInner(255, 255, 255); // and a light one inside it, so it shows on every colour
+inline constexpr int focusRingWidth = 2;
 inline const QColor pickedTile(255, 215, 0);      // a tile picked up by a tap, until it is put down
 
 // A cell of a calculation: one bold digit centred in its box.
@@ -59,6 +62,12 @@ inline const CellStyle gapCell{alertInk, gapField, 24};    // a digit the gap pa
 
 // A framed cell is one that takes a dropped digit.
 void styleCell(QLabel *label, const CellStyle &style, bool framed);
+// The focus frame's two rings, along the inside of `edge`.
+void paintFocusFrame(QPainter &painter, const QRect &edge);
+// The desktop's style, with the focus frame on whatever holds the keyboard focus
+// (commands, picture buttons, tick boxes, a box's buttons) instead of its faint
+// hint. For QApplication::setStyle, which takes it over.
+QStyle *focusFrameStyle();
 // The multiplication dot: a small filled circle.
 QFrame *multiplicationDot(QWidget *parent, const QString &objectName, const QRect &geometry);
 } // namespace Look

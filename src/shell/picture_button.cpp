@@ -3,9 +3,9 @@
 
 #include "shell/picture_button.h"
 
+#include "shell/look.h"
+
 #include <QPainter>
-#include <QStyle>
-#include <QStyleOptionFocusRect>
 
 #include <algorithm>
 
@@ -32,10 +32,6 @@ void PictureButton::paintEvent(QPaintEvent *)
     if (isDown())
         target.translate(1, 1);
     painter.drawPixmap(target, m_picture);
-    if (hasFocus()) {
-        QStyleOptionFocusRect option;
-        option.initFrom(this);
-        option.rect = rect().adjusted(1, 1, -1, -1);
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
-    }
+    if (hasFocus())
+        Look::paintFocusFrame(painter, rect());
 }

@@ -13,15 +13,29 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontMetrics>
+#include <QGridLayout>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QSpacerItem>
 #include <QStandardPaths>
 #include <QTime>
 #include <QWindow>
 
 #include <algorithm>
+
+namespace {
+// The window manager writes a title in bold beside its icon and buttons; a box
+// only as wide as its text would have it cut short.
+int widthForTitle(const QWidget &box, const QString &title)
+{
+    QFont titleFont = box.font();
+    titleFont.setBold(true);
+    const QFontMetrics metrics(titleFont);
+    return metrics.horizontalAdvance(title) + 8 * metrics.height();
+}
+} // namespace
 
 MessageAnswer QtPlatform::message(const QString &text, const QString &title, MessageButtons buttons,
                                   MessageIcon icon, DefaultButton defaultButton)
@@ -35,19 +49,24 @@ MessageAnswer QtPlatform::message(const QString &text, const QString &title, Mes
     case MessageIcon::Question: box.setIcon(QMessageBox::Question); break;
     case MessageIcon::Stop: box.setIcon(QMessageBox::Critical); break;
     }
-    placeBesideKeptArea(box);
+    QPushButton *yes = nullptr;
     if (buttons == MessageButtons::Ok) {
         QPushButton *ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
         box.setDefaultButton(ok);
         box.setEscapeButton(ok);
-        box.exec();
-        return MessageAnswer::Ok;
+    } else {
+        yes = box.addButton(QStringLiteral("Ja"), QMessageBox::YesRole);
+        QPushButton *no = box.addButton(QStringLiteral("Nein"), QMessageBox::NoRole);
+        box.setDefaultButton(defaultButton == DefaultButton::First ? yes : no);
+        box.setEscapeButton(no);
     }
-    QPushButton *yes = box.addButton(QStringLiteral("Ja"), QMessageBox::YesRole);
-    QPushButton *no = box.addButton(QStringLiteral("Nein"), QMessageBox::NoRole);
-    box.setDefaultButton(defaultButton == DefaultButton::First ? yes : no);
-    box.setEscapeButton(no);
+    // The box sizes itself to its layout when shown: a row as wide as the title keeps it whole.
+    if (auto *grid = qobject_cast<QGridLayout *>(box.layout()))
+        grid->addItem(new QSpacerItem(widthForTitle(box, title), 0), grid->rowCount(), 0, 1, grid->columnCount());
+    placeBesideKeptArea(box);
     box.exec();
+    if (!yes)
+        return MessageAnswer::Ok;
     return box.clickedButton() == yes ? MessageAnswer::Yes : MessageAnswer::No;
 }
 
@@ -60,14 +79,8 @@ QString QtPlatform::inputText(const QString &prompt, const QString &title, const
     dialog.setTextValue(defaultText);
     dialog.setOkButtonText(QStringLiteral("OK"));
     dialog.setCancelButtonText(QStringLiteral("Abbrechen"));
-    // The window manager writes the title in bold beside its icon and buttons;
-    // a dialog only as wide as its field would have it cut short.
-    QFont titleFont = dialog.font();
-    titleFont.setBold(true);
-    const QFontMetrics titleMetrics(titleFont);
     const QSize fitting = dialog.sizeHint();
-    dialog.resize(std::max(fitting.width(), titleMetrics.horizontalAdvance(title) + 8 * titleMetrics.height()),
-                  fitting.height());
+    dialog.resize(std::max(fitting.width(), widthForTitle(dialog, title)), fitting.height());
     if (dialog.exec() != QDialog::Accepted)
         return QString();
     return dialog.textValue();

@@ -3,10 +3,14 @@
 
 #include "shell/digit_field.h"
 
+#include "shell/look.h"
+#include "shell/picture_button.h"
 #include "support/drop.h"
 
 #include <QDragLeaveEvent>
 #include <QImage>
+#include <QPushButton>
+#include <QStyle>
 #include <QSignalSpy>
 #include <QtTest/QTest>
 
@@ -18,6 +22,7 @@ class TestDigitField : public QObject {
 private slots:
     void highlightFollowsTheDrag_data();
     void highlightFollowsTheDrag();
+    void focusFrameStandsOnWhateverTheKeysPress();
 };
 
 namespace {
@@ -100,6 +105,32 @@ void TestDigitField::highlightFollowsTheDrag()
     QCOMPARE(field.isHighlighted(), lit);
     QCOMPARE(framed(field), lit);
     QCOMPARE(dropped.count(), drops);
+}
+
+// A command under the program's style and a picture button show the fields'
+// two rings while they hold the focus, and nothing of them without it.
+void TestDigitField::focusFrameStandsOnWhateverTheKeysPress()
+{
+    QApplication::setStyle(Look::focusFrameStyle());
+    QWidget window;
+    window.resize(200, 100);
+    QPushButton command(QStringLiteral("Lücke"), &window);
+    command.setGeometry(10, 10, 80, 40);
+    PictureButton picture([](QSize size, qreal) { return QPixmap(size); }, QStringLiteral("Info"), &window);
+    picture.setGeometry(100, 10, 40, 40);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    for (QWidget *button : {static_cast<QWidget *>(&command), static_cast<QWidget *>(&picture)}) {
+        const auto rings = [button] {
+            const QImage seen = button->grab().toImage();
+            return seen.pixelColor(0, seen.height() / 2) == Look::focusFrame
+                && seen.pixelColor(Look::focusRingWidth, seen.height() / 2) == Look::focusFrameInner;
+        };
+        button->clearFocus(); // the window gave it to the first button
+        QVERIFY(!rings());
+        button->setFocus(Qt::TabFocusReason);
+        QVERIFY(rings());
+    }
 }
 
 QTEST_MAIN(TestDigitField)

@@ -77,20 +77,25 @@ void TestQtPlatform::yesNoBoxSpeaksGermanAndDefaultsToNo()
     QStringList captions;
     QString defaultCaption;
     QString shownText;
+    bool titleFits = false;
     whenOpen<QMessageBox>([&](QMessageBox *box) {
         for (QAbstractButton *b : box->buttons())
             captions << b->text();
+        QFont bold = box->font(); // the title as wide as the input dialog's below
+        bold.setBold(true);
+        titleFits = box->width() > QFontMetrics(bold).horizontalAdvance(box->windowTitle()) + 5 * 20;
         defaultCaption = box->defaultButton()->text();
         shownText = box->text();
         QTest::keyClick(box, Qt::Key_Return);
     });
-    const MessageAnswer answer = platform.message(QStringLiteral("Frage?\r\r"), QStringLiteral("Titel"),
+    const MessageAnswer answer = platform.message(QStringLiteral("Frage?\r\r"), QStringLiteral("Schriftliche Multiplikation"),
                                                   MessageButtons::YesNo, MessageIcon::Question,
                                                   DefaultButton::Second);
     captions.sort();
     QCOMPARE(captions, (QStringList{QStringLiteral("Ja"), QStringLiteral("Nein")}));
     QCOMPARE(defaultCaption, QStringLiteral("Nein"));
     QCOMPARE(shownText, QStringLiteral("Frage?\n\n"));
+    QVERIFY(titleFits);
     QCOMPARE(answer, MessageAnswer::No);
 }
 

@@ -120,7 +120,7 @@ void TestAnswerWithoutDragging::keysWriteInWritingOrder()
         auto *field = qobject_cast<DigitField *>(QApplication::focusWidget());
         const QImage seen = field->grab().toImage();
         QCOMPARE(seen.pixelColor(0, seen.height() / 2), Look::focusFrame);
-        QCOMPARE(seen.pixelColor(DigitField::focusRingWidth, seen.height() / 2), Look::focusFrameInner);
+        QCOMPARE(seen.pixelColor(Look::focusRingWidth, seen.height() / 2), Look::focusFrameInner);
         type(expected(name), keypad);
         if (name != order.last()) // the last solves the task, and the field shows the next
             QCOMPARE(field->accessibleName().back(), QChar(u'0' + expected(name)));
