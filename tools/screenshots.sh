@@ -55,6 +55,15 @@ trainer=$(find_window '^Einreihige Multiplikation mit Einerzahl$')
 point_at "$trainer" 500 250
 shoot "$trainer" trainer.png
 
+# Without a drag: a tile picked up by a tap; then the whole trainer larger (Ctrl+Plus twice).
+click_at "$trainer" $(( 64 + 40 * 3 + 16 )) $(( 332 + 16 )) # the tile "3"
+point_at "$trainer" 500 250
+shoot "$trainer" tippen.png
+xdotool key --window "$trainer" ctrl+plus ctrl+plus
+point_at "$trainer" 5 5
+shoot "$trainer" vergroessert.png
+xdotool key --window "$trainer" Escape ctrl+0
+
 click_at "$trainer" $(( 400 + 28 )) $(( 8 + 16 )) # "Blatt", at 6000/120 twips
 point_at "$trainer" 500 250
 shoot "$trainer" arbeitsblatt.png
