@@ -10,6 +10,7 @@
 #include <QEvent>
 #include <QFontMetrics>
 #include <QLayout>
+#include <QScopedValueRollback>
 #include <QWidget>
 
 #include <algorithm>
@@ -29,20 +30,24 @@ WindowScale::WindowScale(QWidget *window)
 {
 }
 
-WindowScale *WindowScale::of(QWidget *window)
+WindowScale *WindowScale::existing(const QWidget *window)
 {
     for (QObject *child : window->children())
         if (auto *scale = dynamic_cast<WindowScale *>(child))
             return scale;
-    return new WindowScale(window);
+    return nullptr;
+}
+
+WindowScale *WindowScale::of(QWidget *window)
+{
+    WindowScale *scale = existing(window);
+    return scale ? scale : new WindowScale(window);
 }
 
 qreal WindowScale::factorOf(const QWidget *window)
 {
-    for (QObject *child : window->children())
-        if (auto *scale = dynamic_cast<WindowScale *>(child))
-            return scale->factor();
-    return 1;
+    const WindowScale *scale = existing(window);
+    return scale ? scale->factor() : 1;
 }
 
 void WindowScale::setFactor(qreal factor)
@@ -112,14 +117,19 @@ void WindowScale::adopt(QWidget *parent)
         auto *widget = qobject_cast<QWidget *>(child);
         if (!widget || widget->isWindow() || m_controls.contains(widget))
             continue;
-        Control control;
-        control.layout = control.shown = widget->geometry();
-        control.ownFont = widget->testAttribute(Qt::WA_SetFont);
-        control.layoutFont = control.shownFont = widget->font();
-        m_controls.insert(widget, control);
-        connect(widget, &QObject::destroyed, this, [this, widget] { m_controls.remove(widget); });
+        track(widget);
         adopt(widget);
     }
+}
+
+WindowScale::Control &WindowScale::track(QWidget *widget)
+{
+    Control control;
+    control.layout = control.shown = widget->geometry();
+    control.ownFont = widget->testAttribute(Qt::WA_SetFont);
+    control.layoutFont = control.shownFont = widget->font();
+    connect(widget, &QObject::destroyed, this, [this, widget] { m_controls.remove(widget); });
+    return *m_controls.insert(widget, control);
 }
 
 void WindowScale::show(QWidget *widget, Control &control)
@@ -157,10 +167,8 @@ void WindowScale::takeNewGeometry(const QWidget *widget, Control &control)
 // scale set itself is the shown one.
 void WindowScale::takeOver(QWidget *widget, Control &control)
 {
-    const bool showing = m_showing;
-    m_showing = true;
+    const QScopedValueRollback showing(m_showing, true);
     show(widget, control);
-    m_showing = showing;
 }
 
 bool WindowScale::eventFilter(QObject *watched, QEvent *event)
@@ -183,13 +191,7 @@ bool WindowScale::eventFilter(QObject *watched, QEvent *event)
                 widget->removeEventFilter(this);
                 break;
             }
-            Control control;
-            control.layout = control.shown = widget->geometry();
-            control.ownFont = widget->testAttribute(Qt::WA_SetFont);
-            control.layoutFont = control.shownFont = widget->font();
-            auto it = m_controls.insert(widget, control);
-            connect(widget, &QObject::destroyed, this, [this, widget] { m_controls.remove(widget); });
-            takeOver(widget, *it);
+            takeOver(widget, track(widget));
             adopt(widget);
         }
         break;

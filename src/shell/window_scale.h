@@ -48,6 +48,7 @@ protected:
 
 private:
     explicit WindowScale(QWidget *window);
+    static WindowScale *existing(const QWidget *window);
 
     struct Control {
         QRect layout;
@@ -58,6 +59,8 @@ private:
     };
 
     void adopt(QWidget *widget);
+    // A control's place and font from now on, as the layout's.
+    Control &track(QWidget *widget);
     void takeNewGeometry(const QWidget *widget, Control &control);
     void takeOver(QWidget *widget, Control &control);
     void show(QWidget *widget, Control &control);
