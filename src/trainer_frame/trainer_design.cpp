@@ -72,12 +72,3 @@ bool TrainerDesign::countsForSolution(int index) const
     return takesDrops(index)
         && (role == CellRole::Answer || role == CellRole::PlaceZero || role == CellRole::Gap);
 }
-
-int digitInColumn(qint64 value, int column)
-{
-    if (column < 1)
-        return -1;
-    for (int c = 1; c < column; ++c)
-        value /= 10;
-    return value > 0 || column == 1 ? int(value % 10) : -1;
-}

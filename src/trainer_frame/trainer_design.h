@@ -73,7 +73,3 @@ private:
     QList<TrainerCell> m_cells;
     QList<int> m_writingOrder;
 };
-
-// The digit of a number in a column counted from the right (1 the ones), -1
-// left of its highest digit.
-int digitInColumn(qint64 value, int column);

@@ -4,42 +4,41 @@
 #include "trainer_multi/multi_row_task.h"
 
 #include "shell/random_source.h"
-#include "trainer_frame/trainer_design.h"
+
+WrittenMultiplication MultiRowTask::written() const
+{
+    const auto &d = multiplicandDigits;
+    return WrittenMultiplication({d[0], d[1], d[2], d[3]}, multiplierDigits);
+}
 
 int MultiRowTask::multiplicand() const
 {
-    const auto &d = multiplicandDigits;
-    return 1000 * d[0] + 100 * d[1] + 10 * d[2] + d[3];
+    return int(written().multiplicand());
 }
 
 int MultiRowTask::multiplier() const
 {
-    int value = 0;
-    for (int digit : multiplierDigits)
-        value = 10 * value + digit;
-    return value;
+    return int(written().multiplier());
 }
 
 qint64 MultiRowTask::partialProduct(int index) const
 {
-    qint64 value = qint64(multiplicand()) * multiplierDigits.at(index);
-    for (int place = int(multiplierDigits.size()) - 1; place > index; --place)
-        value *= 10;
-    return value;
+    return written().partialProduct(index);
 }
 
 int MultiRowTask::digit(int row, int column) const
 {
+    const WrittenMultiplication calculation = written();
     const int rows = int(multiplierDigits.size());
     if (row == 0) {
         const int dotColumn = rows + 1;
         if (column > dotColumn && column <= dotColumn + 4)
-            return digitInColumn(multiplicand(), column - dotColumn);
-        return column >= 1 && column < dotColumn ? multiplierDigits.at(rows - column) : -1;
+            return calculation.multiplicandDigit(column - dotColumn - 1);
+        return column >= 1 && column < dotColumn ? calculation.multiplierDigit(column - 1) : -1;
     }
     if (row <= rows)
-        return digitInColumn(partialProduct(row - 1), column);
-    return row == rows + 1 ? digitInColumn(product(), column) : -1;
+        return calculation.partialProductDigit(row - 1, column);
+    return row == rows + 1 ? calculation.productDigit(column) : -1;
 }
 
 QStringList MultiRowTask::keyListA() const

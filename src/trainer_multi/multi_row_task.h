@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "worksheet/written_multiplication.h"
+
 #include <QList>
 #include <QStringList>
 #include <array>
@@ -18,6 +20,8 @@ struct MultiRowTask {
     std::array<int, 4> multiplicandDigits{5, 0, 0, 1}; // thousands 5-9, ones 1-4
     QList<int> multiplierDigits{2, 2};                 // highest place first, each 2-9
 
+    // The calculation as written: every digit below comes from it.
+    WrittenMultiplication written() const;
     int multiplicand() const;
     int multiplier() const;
     qint64 product() const { return qint64(multiplicand()) * multiplier(); }

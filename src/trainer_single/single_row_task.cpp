@@ -4,7 +4,6 @@
 #include "trainer_single/single_row_task.h"
 
 #include "shell/random_source.h"
-#include "trainer_frame/trainer_design.h"
 
 namespace {
 constexpr int multiplicandOnesColumn = 5;
@@ -22,26 +21,29 @@ SingleRowTask SingleRowTask::draw(RandomSource &random)
     return task;
 }
 
+// The result row is always laid out for a hundreds number; the kind hides the zeros it does not have.
+WrittenMultiplication SingleRowTask::written() const
+{
+    return WrittenMultiplication({d1, d2, d3, d4}, {m, 0, 0});
+}
+
 int SingleRowTask::digit(int row, int column) const
 {
+    const WrittenMultiplication calculation = written();
     switch (row) {
     case TaskRow:
         if (column >= multiplicandOnesColumn && column <= columns)
-            return digitInColumn(multiplicand(), column - multiplicandOnesColumn + 1);
+            return calculation.multiplicandDigit(column - multiplicandOnesColumn);
         if (column == multiplierColumn)
             return m;
         return column >= 1 && column < multiplierColumn ? 0 : -1;
-    case CarryRow: {
+    case CarryRow:
         // Each carry stands under the multiplicand digit it is added to.
         if (column <= multiplicandOnesColumn || column > columns)
             return -1;
-        int carry = 0;
-        for (int c = multiplicandOnesColumn; c < column; ++c)
-            carry = carryOf(digit(TaskRow, c) * m + carry);
-        return carry;
-    }
+        return calculation.carryInto(0, column - multiplicandOnesColumn);
     case ResultRow:
-        return column >= 1 && column < columns ? digitInColumn(100LL * product(), column) : -1;
+        return column >= 1 && column < columns ? calculation.productDigit(column) : -1;
     default:
         return -1;
     }

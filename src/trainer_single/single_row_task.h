@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "worksheet/written_multiplication.h"
+
 class RandomSource;
 
 // A four-digit number times one digit, written as in the exercise book on
@@ -23,6 +25,8 @@ struct SingleRowTask {
 
     int multiplicand() const { return 1000 * d1 + 100 * d2 + 10 * d3 + d4; }
     int product() const { return multiplicand() * m; }
+    // The calculation as written, with the zeros of a hundreds number.
+    WrittenMultiplication written() const;
     // The digit written at a place of the finished calculation, -1 where none is.
     int digit(int row, int column) const;
 
