@@ -8,8 +8,6 @@
 #include "rewards/catch_game_window.h"
 #include "rewards/memory_game_window.h"
 #include "shell/platform.h"
-#include "shell/twips.h"
-#include "shell/window_setup.h"
 #include "trainer_multi/multi_row_trainer_window.h"
 #include "trainer_single/single_row_trainer_window.h"
 
@@ -42,7 +40,6 @@ MainMenuWindow *AppShell::mainMenu()
 {
     if (!m_menu) {
         m_menu = std::make_unique<MainMenuWindow>(m_platform);
-        WindowSetup::centreOnScreen(m_menu.get(), m_platform.screenSize(), 2);
         connect(m_menu.get(), &MainMenuWindow::singleRowTrainerRequested, this,
                 &AppShell::openSingleRowTrainer);
         connect(m_menu.get(), &MainMenuWindow::twoRowTrainerRequested, this,
@@ -144,14 +141,14 @@ void AppShell::openTrainer(TrainerWindow *trainer)
 // The pupil's zoom goes along from one trainer to the next.
 void AppShell::comeBackToWork(TrainerWindow *trainer)
 {
-    WindowSetup::setZoom(trainer, m_trainerZoom);
+    trainer->placement().setZoom(m_trainerZoom);
     present(trainer);
     trainer->activateForWork();
 }
 
 void AppShell::leaveTrainer(TrainerWindow *trainer)
 {
-    m_trainerZoom = WindowSetup::zoomOf(trainer);
+    m_trainerZoom = trainer->placement().zoom();
     trainer->hide();
 }
 

@@ -22,18 +22,19 @@ constexpr int clientHeight = 3930;
 
 InfoWindow::InfoWindow(Platform &platform, PrinterLock &lock)
     : m_platform(platform)
+    , m_placement(this, platform, PlacementRule::EachVisit, 4)
 {
     fixedWindow(this, QStringLiteral("ORBLABEL"), QStringLiteral("Programm-Info"), clientWidth,
                 clientHeight);
     setBackground(this, Look::window);
-    standBesideWorkingWindow(this);
+    platform.keepMessagesOff(this);
 
     shape(this, QStringLiteral("Figur1"), Twips::rect(120, 120, 3255, 3375), Look::window, Look::panel);
 
     auto *title = label(this, QStringLiteral("Bezeichnung5"), QStringLiteral("M u l t i p l i k a t i o n"),
                         Twips::rect(120, 240, 3255, 375));
     title->setFont(WindowSetup::font(13.5, true, false, true));
-    fitText(title, title->text());
+    m_placement.scale().fitText(title, {title->text()});
     title->setAlignment(Qt::AlignCenter);
     setColours(title, Look::light, Look::panel);
 
@@ -42,21 +43,21 @@ InfoWindow::InfoWindow(Platform &platform, PrinterLock &lock)
     m_notice->setWordWrap(true);
     m_notice->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_notice->setMargin(3);
-    fitText(m_notice, noticeText(), true);
+    m_placement.scale().fitText(m_notice, {noticeText(), true});
     setColours(m_notice, Look::light, Look::panel);
 
     m_credit = label(this, QStringLiteral("Bezeichnung7"), QString(), Twips::rect(240, 1800, 3015, 495));
     m_credit->setFont(WindowSetup::font(9.75));
     m_credit->setWordWrap(true);
     m_credit->setAlignment(Qt::AlignCenter);
-    fitText(m_credit, creditText(), true);
+    m_placement.scale().fitText(m_credit, {creditText(), true});
     setColours(m_credit, Look::shadowInk, Look::window);
 
     auto *lockBox = new QCheckBox(QStringLiteral("  Druckmodus deaktivieren"), this);
     lockBox->setObjectName(QStringLiteral("Kontroll1"));
     lockBox->setGeometry(Twips::rect(240, 2400, 3135, 255));
     lockBox->setFont(WindowSetup::font(9.75, true));
-    fitText(lockBox, lockBox->text(), false, 22); // room for the tick box itself
+    m_placement.scale().fitText(lockBox, {lockBox->text(), false, 22}); // room for the tick box itself
     setColours(lockBox, Look::light, Look::panel);
     // A check box fills its background with the button colour unless told otherwise;
     // its tick box stays black on white.
@@ -121,7 +122,7 @@ void InfoWindow::showEvent(QShowEvent *event)
 // Centred across the screen, a quarter of the way down.
 void InfoWindow::placeAndFill()
 {
-    centreOnScreen(this, m_platform.screenSize(), 4);
+    m_placement.visit();
     m_notice->setText(noticeText());
     m_credit->setText(creditText());
 }

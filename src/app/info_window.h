@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "shell/window_placement.h"
+
 #include <QWidget>
 
 class Platform;
@@ -27,6 +29,7 @@ private:
     void placeAndFill();
 
     Platform &m_platform;
+    WindowPlacement m_placement;
     QLabel *m_notice = nullptr;
     QLabel *m_credit = nullptr;
 };

@@ -3,7 +3,7 @@
 
 #include "app/main_menu_texts.h"
 
-#include "shell/lenient_number.h"
+#include "shell/platform.h"
 
 #include <QStringList>
 

@@ -28,6 +28,7 @@ constexpr int buttonSize = 495;
 
 MainMenuWindow::MainMenuWindow(Platform &platform)
     : m_platform(platform)
+    , m_placement(this, platform, PlacementRule::Once)
 {
     fixedWindow(this, QStringLiteral("Form0"), MainMenuTexts::caption(), clientWidth, clientHeight);
     setBackground(this, Look::menu);
@@ -91,6 +92,7 @@ MainMenuWindow::MainMenuWindow(Platform &platform)
     buildHelpText();
     // Return or Space pressed by chance opens no window nobody chose.
     keepStrayKeysOffButtons(this);
+    m_placement.visit();
 }
 
 void MainMenuWindow::buildHelpText()

@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "shell/window_placement.h"
+
 #include <QWidget>
 
 class Platform;
@@ -34,5 +36,6 @@ private:
     void confirmExit();
 
     Platform &m_platform;
+    WindowPlacement m_placement;
     QPlainTextEdit *m_help = nullptr;
 };

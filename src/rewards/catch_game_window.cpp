@@ -9,7 +9,6 @@
 #include "shell/look.h"
 #include "shell/platform.h"
 #include "shell/twips.h"
-#include "shell/window_scale.h"
 #include "shell/window_setup.h"
 
 #include <QCloseEvent>
@@ -53,6 +52,7 @@ int pointsToPixels(qreal points, qreal scale)
 
 CatchGameWindow::CatchGameWindow(Platform &platform, RandomSource &random, CatchGameState &state)
     : m_platform(platform)
+    , m_placement(this, platform, PlacementRule::EachVisit)
     , m_game(state, random)
     , m_drawColour(Look::ink)
 {
@@ -237,7 +237,7 @@ void CatchGameWindow::endGame()
 
 void CatchGameWindow::print(const QList<CellPrint> &prints)
 {
-    const qreal scale = WindowScale::factorOf(this);
+    const qreal scale = m_placement.scale().factor();
     QFont font = m_drawFont;
     font.setPixelSize(pointsToPixels(m_drawFont.pointSizeF(), scale));
     QPainter painter(&m_surface);
@@ -263,7 +263,7 @@ void CatchGameWindow::clearSurface()
 
 void CatchGameWindow::centreOnScreen()
 {
-    WindowSetup::centreOnScreen(this, m_platform.screenSize(), 2);
+    m_placement.visit();
 }
 
 bool CatchGameWindow::handleKey(int key)

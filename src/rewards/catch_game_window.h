@@ -4,6 +4,7 @@
 #pragma once
 
 #include "rewards/catch_game.h"
+#include "shell/window_placement.h"
 
 #include <QColor>
 #include <QFont>
@@ -57,6 +58,7 @@ private:
     bool handleKey(int key);
 
     Platform &m_platform;
+    WindowPlacement m_placement;
     CatchGame m_game;
     QImage m_surface;
     QList<CellPrint> m_prints; // on the surface since it was cleared

@@ -7,7 +7,6 @@
 #include "rewards/reward_look.h"
 #include "rewards/reward_shape.h"
 #include "shell/look.h"
-#include "shell/lenient_number.h"
 #include "shell/platform.h"
 #include "shell/twips.h"
 #include "shell/window_setup.h"
@@ -40,6 +39,7 @@ constexpr int cardPointSize = 18;
 MemoryGameWindow::MemoryGameWindow(Platform &platform, RandomSource &random)
     : m_platform(platform)
     , m_random(random)
+    , m_placement(this, platform, PlacementRule::Once)
 {
     WindowSetup::fixedWindow(this, QStringLiteral("memo"), windowTitleText, clientWidth, clientHeight);
     WindowSetup::setBackground(this, RewardLook::background);
@@ -144,10 +144,7 @@ void MemoryGameWindow::showBoard()
 void MemoryGameWindow::showEvent(QShowEvent *event)
 {
     // Placed once; afterwards the window comes back wherever the pupil left it.
-    if (!m_placed) {
-        WindowSetup::centreOnScreen(this, m_platform.screenSize(), 2);
-        m_placed = true;
-    }
+    m_placement.visit();
     setFocus(Qt::OtherFocusReason);
     QWidget::showEvent(event);
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "rewards/memory_game.h"
+#include "shell/window_placement.h"
 
 #include <QList>
 #include <QWidget>
@@ -40,8 +41,8 @@ private:
 
     Platform &m_platform;
     RandomSource &m_random;
+    WindowPlacement m_placement;
     MemoryGame m_game;
     QList<MemoryCard *> m_cards;
-    bool m_placed = false;
     bool m_messageOpen = false;
 };

@@ -13,8 +13,8 @@ void PointsAndProgress::addPoint()
 void PointsAndProgress::advanceProgress()
 {
     // Not clamped: an ignored invitation lets the rocket climb on past the moon.
-    m_rocketTop -= rocketStep;
-    if (m_rocketTop <= rocketGoalTop)
+    ++m_rocketSteps;
+    if (m_rocketSteps >= stepsToMoon)
         m_memoryInvitation = true;
 }
 
@@ -26,5 +26,5 @@ void PointsAndProgress::takeCatchInvitation()
 void PointsAndProgress::takeMemoryInvitation()
 {
     m_memoryInvitation = false;
-    m_rocketTop = rocketStartTop;
+    m_rocketSteps = 0;
 }

@@ -11,13 +11,13 @@
 class PointsAndProgress {
 public:
     static constexpr int catchEvery = 50;
-    static constexpr int rocketStartTop = 4680; // twips
-    static constexpr int rocketStep = 240;
-    static constexpr int rocketGoalTop = 360;
+    // Solved tasks that take the rocket from its start to the moon.
+    static constexpr int stepsToMoon = 18;
 
     int points() const { return m_points; }
     QString pointsText() const { return QString::number(m_points); }
-    int rocketTop() const { return m_rocketTop; }
+    // The rocket's steps up from its start, one per solved task.
+    int rocketSteps() const { return m_rocketSteps; }
     bool catchInvitationShown() const { return m_catchInvitation; }
     bool memoryInvitationShown() const { return m_memoryInvitation; }
 
@@ -29,7 +29,7 @@ public:
 
 private:
     int m_points = 0;
-    int m_rocketTop = rocketStartTop;
+    int m_rocketSteps = 0;
     bool m_catchInvitation = false;
     bool m_memoryInvitation = false;
 };

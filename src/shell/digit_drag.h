@@ -10,14 +10,12 @@
 namespace DigitDrag {
 inline const QString mimeType = QStringLiteral("application/x-rechenheft-digit");
 
-// The digit a drag carries, or the empty text when it carries no single digit.
-inline QString digitOf(const QMimeData *mime)
+// The digit a drag carries, or -1 when it carries no single digit.
+inline int digitOf(const QMimeData *mime)
 {
     if (!mime || !mime->hasFormat(mimeType))
-        return QString();
-    const QString digit = QString::fromLatin1(mime->data(mimeType));
-    if (digit.size() != 1 || !digit.at(0).isDigit() || digit.at(0).unicode() > '9')
-        return QString();
-    return digit;
+        return -1;
+    const QByteArray digit = mime->data(mimeType);
+    return digit.size() == 1 && digit.at(0) >= '0' && digit.at(0) <= '9' ? digit.at(0) - '0' : -1;
 }
 } // namespace DigitDrag

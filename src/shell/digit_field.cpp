@@ -11,16 +11,19 @@
 #include <QPainter>
 
 DigitField::DigitField(QWidget *parent)
-    : QLabel(parent)
+    : CellLabel(parent)
 {
     setAcceptDrops(true);
     setAlignment(Qt::AlignCenter);
     setFocusPolicy(Qt::StrongFocus);
 }
 
-bool DigitField::showsFocus() const
+void DigitField::setFramed(bool framed)
 {
-    return window()->focusWidget() == this && isVisible();
+    if (m_framed == framed)
+        return;
+    m_framed = framed;
+    update();
 }
 
 QColor DigitField::highlightColour()
@@ -31,7 +34,7 @@ QColor DigitField::highlightColour()
 void DigitField::dragEnterEvent(QDragEnterEvent *event)
 {
     // A hidden field takes nothing, even if a drag event reaches it.
-    if (!isVisible() || DigitDrag::digitOf(event->mimeData()).isEmpty()) {
+    if (!isVisible() || DigitDrag::digitOf(event->mimeData()) < 0) {
         event->ignore();
         return;
     }
@@ -42,7 +45,7 @@ void DigitField::dragEnterEvent(QDragEnterEvent *event)
 
 void DigitField::dragMoveEvent(QDragMoveEvent *event)
 {
-    if (!isVisible() || DigitDrag::digitOf(event->mimeData()).isEmpty()) {
+    if (!isVisible() || DigitDrag::digitOf(event->mimeData()) < 0) {
         event->ignore();
         return;
     }
@@ -53,7 +56,7 @@ void DigitField::dragMoveEvent(QDragMoveEvent *event)
 void DigitField::dragLeaveEvent(QDragLeaveEvent *event)
 {
     setHighlighted(false);
-    QLabel::dragLeaveEvent(event);
+    CellLabel::dragLeaveEvent(event);
 }
 
 void DigitField::dropEvent(QDropEvent *event)
@@ -61,8 +64,8 @@ void DigitField::dropEvent(QDropEvent *event)
     // The highlight goes before the drop is checked: a wrong digit opens a
     // message box, and the field must not stay lit behind it.
     setHighlighted(false);
-    const QString digit = DigitDrag::digitOf(event->mimeData());
-    if (!isVisible() || digit.isEmpty()) {
+    const int digit = DigitDrag::digitOf(event->mimeData());
+    if (!isVisible() || digit < 0) {
         event->ignore();
         return;
     }
@@ -74,13 +77,13 @@ void DigitField::dropEvent(QDropEvent *event)
 void DigitField::hideEvent(QHideEvent *event)
 {
     setHighlighted(false);
-    QLabel::hideEvent(event);
+    CellLabel::hideEvent(event);
 }
 
 void DigitField::paintEvent(QPaintEvent *event)
 {
-    QLabel::paintEvent(event);
-    if (!m_highlighted && !showsFocus())
+    CellLabel::paintEvent(event);
+    if (!m_highlighted && !m_framed)
         return;
     QPainter painter(this);
     painter.setBrush(Qt::NoBrush);
@@ -98,10 +101,10 @@ void DigitField::keyPressEvent(QKeyEvent *event)
     const bool plain = !(event->modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier));
     if (plain && event->key() >= Qt::Key_0 && event->key() <= Qt::Key_9) {
         event->accept();
-        emit digitTyped(QString(QChar(u'0' + (event->key() - Qt::Key_0))));
+        emit digitTyped(event->key() - Qt::Key_0);
         return;
     }
-    QLabel::keyPressEvent(event);
+    CellLabel::keyPressEvent(event);
 }
 
 // The press is kept here, so a tap on a field is never taken for a tap beside it.
@@ -114,18 +117,6 @@ void DigitField::mouseReleaseEvent(QMouseEvent *event)
 {
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
         emit tapped();
-}
-
-void DigitField::focusInEvent(QFocusEvent *event)
-{
-    update();
-    QLabel::focusInEvent(event);
-}
-
-void DigitField::focusOutEvent(QFocusEvent *event)
-{
-    update();
-    QLabel::focusOutEvent(event);
 }
 
 void DigitField::setHighlighted(bool on)

@@ -3,27 +3,30 @@
 
 #pragma once
 
-#include <QLabel>
+#include "shell/cell_label.h"
 
-// A label that takes one digit: from a dropped tile, from a key while it holds
+// A cell that takes one digit: from a dropped tile, from a key while it holds
 // the keyboard focus, or from a tap while a tile is picked up (the window
 // holding the tile answers `tapped`). While a tile is dragged over it, it
-// shows that it would take the drop with a frame; while it holds the focus,
-// with a frame of its own.
-class DigitField : public QLabel {
+// shows that it would take the drop with a frame; while the keys write into
+// it, with a frame of its own, which the window sets.
+class DigitField : public CellLabel {
     Q_OBJECT
 public:
     explicit DigitField(QWidget *parent);
 
     bool isHighlighted() const { return m_highlighted; }
+    // The focus frame: this is the field the window's keys write into.
+    void setFramed(bool framed);
+    bool isFramed() const { return m_framed; }
 
     // The frame that marks the field under a dragged tile.
     static QColor highlightColour();
     static constexpr int highlightWidth = 3;
 
 signals:
-    void digitDropped(const QString &digit);
-    void digitTyped(const QString &digit);
+    void digitDropped(int digit);
+    void digitTyped(int digit);
     void tapped();
 
 protected:
@@ -36,13 +39,10 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
-    void focusInEvent(QFocusEvent *event) override;
-    void focusOutEvent(QFocusEvent *event) override;
 
 private:
     void setHighlighted(bool on);
-    // The field the window's keys write into, also while a message box is open over it.
-    bool showsFocus() const;
 
     bool m_highlighted = false;
+    bool m_framed = false;
 };

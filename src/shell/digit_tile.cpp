@@ -19,6 +19,7 @@ constexpr int dragImageOffset = 8; // pixels right of and below the pointer
 
 DigitTile::DigitTile(int digit, QWidget *parent)
     : QPushButton(QString::number(digit), parent)
+    , m_digit(digit)
 {
     setCursor(Qt::OpenHandCursor);
     setFocusPolicy(Qt::NoFocus);

@@ -14,6 +14,7 @@ class DigitTile : public QPushButton {
 public:
     DigitTile(int digit, QWidget *parent);
 
+    int digit() const { return m_digit; }
     void setPicked(bool picked);
     bool isPicked() const { return m_picked; }
 
@@ -26,6 +27,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    int m_digit;
     QPoint m_pressPosition;
     bool m_pressed = false;
     bool m_picked = false;

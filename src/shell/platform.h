@@ -3,14 +3,20 @@
 
 #pragma once
 
+#include <QChar>
 #include <QList>
 #include <QSize>
 #include <QString>
 #include <QStringList>
 
+class QWidget;
+
 // Everything a window asks of the desktop beyond drawing. The program runs on
 // the Qt implementation; tests run on a scripted one that records each call.
 enum class MessageButtons { Ok, YesNo };
+
+// The carriage return (character 13) that breaks and ends every message text.
+inline constexpr QChar CR = QChar(13);
 enum class MessageIcon { None, Question, Stop };
 enum class DefaultButton { First, Second };
 enum class MessageAnswer { Ok, Yes, No };
@@ -42,6 +48,13 @@ public:
     virtual MessageAnswer message(const QString &text, const QString &title,
                                   MessageButtons buttons, MessageIcon icon,
                                   DefaultButton defaultButton) = 0;
+    // Boxes over the window of `area` stand beside it (a trainer's calculation,
+    // so the digit being reported stays in sight, above all the field holding
+    // the keyboard focus).
+    virtual void showMessagesBeside(QWidget *area) = 0;
+    // A window beside the pupil's working window (the info window): it never
+    // asks, and no box is put over it.
+    virtual void keepMessagesOff(QWidget *window) = 0;
 
     // One-line input dialog; the entered text, or the empty text when cancelled.
     virtual QString inputText(const QString &prompt, const QString &title,

@@ -3,9 +3,9 @@
 
 #include "shell/qt_platform.h"
 
+#include "shell/message_placement.h"
 #include "shell/printer_module.h"
 #include "shell/qt_translation.h"
-#include "shell/window_setup.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -68,6 +68,19 @@ MessageAnswer QtPlatform::message(const QString &text, const QString &title, Mes
     if (!yes)
         return MessageAnswer::Ok;
     return box.clickedButton() == yes ? MessageAnswer::Yes : MessageAnswer::No;
+}
+
+void QtPlatform::showMessagesBeside(QWidget *area)
+{
+    QWidget *window = area->window();
+    m_keptAreas.insert(window, area);
+    QObject::connect(window, &QObject::destroyed, window, [this, window] { m_keptAreas.remove(window); });
+}
+
+void QtPlatform::keepMessagesOff(QWidget *window)
+{
+    m_asideWindows.insert(window);
+    QObject::connect(window, &QObject::destroyed, window, [this, window] { m_asideWindows.remove(window); });
 }
 
 QString QtPlatform::inputText(const QString &prompt, const QString &title, const QString &defaultText)
@@ -151,10 +164,10 @@ void QtPlatform::quit()
     QCoreApplication::exit(0);
 }
 
-QWidget *QtPlatform::askingWindow()
+QWidget *QtPlatform::askingWindow() const
 {
-    const auto isWorkingWindow = [](const QWidget *window) {
-        return window->windowType() == Qt::Window && !WindowSetup::standsBesideWorkingWindow(window);
+    const auto isWorkingWindow = [this](const QWidget *window) {
+        return window->windowType() == Qt::Window && !m_asideWindows.contains(window);
     };
     QWidget *active = QApplication::activeWindow();
     if (active && isWorkingWindow(active))
@@ -170,10 +183,10 @@ QWidget *QtPlatform::askingWindow()
 // A window may keep part of itself in sight of its boxes (a trainer its
 // calculation): the box then stands beside that part, its frame counted as
 // the asking window's.
-void QtPlatform::placeBesideKeptArea(QDialog &box)
+void QtPlatform::placeBesideKeptArea(QDialog &box) const
 {
     const QWidget *window = box.parentWidget();
-    const QWidget *area = window ? WindowSetup::areaKeptFromMessages(window) : nullptr;
+    const QWidget *area = window ? m_keptAreas.value(window).data() : nullptr;
     if (!area || !area->isVisible())
         return;
     const QScreen *screen = window->screen();
@@ -184,7 +197,9 @@ void QtPlatform::placeBesideKeptArea(QDialog &box)
     if (const QWindow *handle = window->windowHandle())
         frame = handle->frameMargins();
     const QRect kept(area->mapToGlobal(QPoint()), area->size());
-    box.move(WindowSetup::besideArea(kept, box.size().grownBy(frame), screen->availableGeometry()));
+    const QWidget *focus = window->focusWidget();
+    const QRect field = focus ? QRect(focus->mapToGlobal(QPoint()), focus->size()) : QRect();
+    box.move(messageBesideArea(kept, field, box.size().grownBy(frame), screen->availableGeometry()));
 }
 
 QString QtPlatform::displayText(const QString &text)

@@ -5,6 +5,10 @@
 
 #include "shell/platform.h"
 
+#include <QHash>
+#include <QPointer>
+#include <QSet>
+
 class QDialog;
 class QWidget;
 
@@ -14,6 +18,8 @@ class QtPlatform final : public Platform {
 public:
     MessageAnswer message(const QString &text, const QString &title, MessageButtons buttons,
                           MessageIcon icon, DefaultButton defaultButton) override;
+    void showMessagesBeside(QWidget *area) override;
+    void keepMessagesOff(QWidget *window) override;
     QString inputText(const QString &prompt, const QString &title,
                       const QString &defaultText) override;
     bool hasPrinter() override;
@@ -34,8 +40,11 @@ public:
 
     // The window a dialog stands over: the pupil's working window, which is the
     // one that asks, even when a window beside it was the last one active.
-    static QWidget *askingWindow();
+    QWidget *askingWindow() const;
 
 private:
-    static void placeBesideKeptArea(QDialog &box);
+    void placeBesideKeptArea(QDialog &box) const;
+
+    QHash<const QWidget *, QPointer<QWidget>> m_keptAreas; // by window
+    QSet<const QWidget *> m_asideWindows;
 };

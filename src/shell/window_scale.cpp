@@ -25,29 +25,8 @@ bool placesItsOwnParts(const QWidget *widget)
 } // namespace
 
 WindowScale::WindowScale(QWidget *window)
-    : QObject(window)
-    , m_window(window)
+    : m_window(window)
 {
-}
-
-WindowScale *WindowScale::existing(const QWidget *window)
-{
-    for (QObject *child : window->children())
-        if (auto *scale = dynamic_cast<WindowScale *>(child))
-            return scale;
-    return nullptr;
-}
-
-WindowScale *WindowScale::of(QWidget *window)
-{
-    WindowScale *scale = existing(window);
-    return scale ? scale : new WindowScale(window);
-}
-
-qreal WindowScale::factorOf(const QWidget *window)
-{
-    const WindowScale *scale = existing(window);
-    return scale ? scale->factor() : 1;
 }
 
 void WindowScale::setFactor(qreal factor)
@@ -100,7 +79,13 @@ QFont WindowScale::fitted(QFont font, QSize box, const TextFit &fit, qreal small
     return font;
 }
 
-void WindowScale::keepFitted(QWidget *control, const TextFit &fit)
+void WindowScale::fitText(QWidget *control, const TextFit &fit)
+{
+    control->setFont(fitted(control->font(), control->size(), fit, smallestFittedPoints));
+    fitTextWhenScaled(control, fit);
+}
+
+void WindowScale::fitTextWhenScaled(QWidget *control, const TextFit &fit)
 {
     if (!m_fits.contains(control))
         connect(control, &QObject::destroyed, this, [this, control] { m_fits.remove(control); });

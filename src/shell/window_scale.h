@@ -18,12 +18,10 @@ class QWidget;
 // measures of the layout (scale 1), also while the window is shown: each new
 // place or font is taken as the layout's and shown at the window's scale.
 // A control's inner parts (a scroll area's view and bars) follow the control.
+// Each window's placement holds its scale.
 class WindowScale final : public QObject {
 public:
-    // The scale of a window, made the first time it is asked for.
-    static WindowScale *of(QWidget *window);
-    // 1 for a window that was never scaled.
-    static qreal factorOf(const QWidget *window);
+    explicit WindowScale(QWidget *window);
 
     qreal factor() const { return m_factor; }
     void setFactor(qreal factor);
@@ -40,16 +38,17 @@ public:
     static constexpr qreal smallestFittedPoints = 6;
     // The font shrunk in half points, but not below `smallest`, until the text fits the box.
     static QFont fitted(QFont font, QSize box, const TextFit &fit, qreal smallest);
-    // At another scale the control's font shrinks further where its text asks for it.
-    void keepFitted(QWidget *control, const TextFit &fit);
+    // Shrinks a control's font in half points until its text fits its box (the
+    // fonts installed here run wider than the ones the layout was drawn with),
+    // at this scale and at any other.
+    void fitText(QWidget *control, const TextFit &fit);
+    // The same only where the window is shown at another scale than its layout's.
+    void fitTextWhenScaled(QWidget *control, const TextFit &fit);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    explicit WindowScale(QWidget *window);
-    static WindowScale *existing(const QWidget *window);
-
     struct Control {
         QRect layout;
         QRect shown;

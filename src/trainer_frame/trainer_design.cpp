@@ -4,14 +4,14 @@
 #include "trainer_frame/trainer_design.h"
 
 TrainerDesign::TrainerDesign(int columns, QStringList rowTitles, QList<TrainerCell> cells,
-                             const QStringList &writingOrder)
+                             const QList<CellPlace> &writingOrder)
     : m_columns(columns)
     , m_rowTitles(std::move(rowTitles))
     , m_cells(std::move(cells))
 {
-    for (const QString &name : writingOrder) {
-        m_writingOrder.append(indexOf(name));
-        Q_ASSERT(takesDrops(m_writingOrder.last()));
+    for (const CellPlace &place : writingOrder) {
+        m_writingOrder.append(indexAt(place));
+        Q_ASSERT(m_writingOrder.last() >= 0 && takesDrops(m_writingOrder.last()));
     }
 }
 
@@ -33,21 +33,11 @@ int TrainerDesign::factorOf(int index) const
     return 0;
 }
 
-int TrainerDesign::indexOf(const QString &name) const
+int TrainerDesign::indexAt(const CellPlace &place) const
 {
     for (int i = 0; i < size(); ++i)
-        if (m_cells.at(i).name == name)
+        if (m_cells.at(i).where() == place && holdsDigit(i))
             return i;
-    return -1;
-}
-
-int TrainerDesign::indexAt(TrainerView view, int row, int column) const
-{
-    for (int i = 0; i < size(); ++i) {
-        const TrainerCell &c = m_cells.at(i);
-        if (c.view == view && c.row == row && c.column == column && holdsDigit(i))
-            return i;
-    }
     return -1;
 }
 

@@ -25,14 +25,26 @@ enum class CellRole {
     Rule,            // a rule under a row
 };
 
-struct TrainerCell {
-    QString name;
+// Where a cell stands: its view, its row (0 the task row, counted downwards)
+// and its column, counted from the right (column 1 holds the ones of the result).
+struct CellPlace {
     TrainerView view = TrainerView::Normal;
-    int row = 0;    // 0 the task row, counted downwards
-    int column = 0; // counted from the right: column 1 holds the ones of the result
+    int row = 0;
+    int column = 0;
+
+    friend bool operator==(const CellPlace &, const CellPlace &) = default;
+};
+
+struct TrainerCell {
+    QString name; // the control's object name
+    TrainerView view = TrainerView::Normal;
+    int row = 0;
+    int column = 0;
     CellRole role = CellRole::Given;
     int place = 0;  // the digit's place value as laid out: 1 the ones, 2 the tens, …
     int span = 1;   // a rule runs under this many columns, from `column` leftwards
+
+    CellPlace where() const { return {view, row, column}; }
 };
 
 // Where every cell of a trainer's calculation stands and what it holds: the
@@ -40,10 +52,10 @@ struct TrainerCell {
 class TrainerDesign {
 public:
     // `rowTitles` name the rows under the task row, top down, as a teacher
-    // names them; `writingOrder` lists the cells that take drops, of both
-    // views, in the order a pupil writes them.
+    // names them; `writingOrder` lists the places of the cells that take
+    // drops, of both views, in the order a pupil writes them.
     TrainerDesign(int columns, QStringList rowTitles, QList<TrainerCell> cells,
-                  const QStringList &writingOrder);
+                  const QList<CellPlace> &writingOrder);
 
     int columns() const { return m_columns; }
     int rows() const { return int(m_rowTitles.size()) + 1; }
@@ -55,14 +67,13 @@ public:
     int size() const { return int(m_cells.size()); }
     const TrainerCell &cell(int index) const { return m_cells.at(index); }
     const QList<TrainerCell> &cells() const { return m_cells; }
-    // -1 when the design has no cell of that name.
-    int indexOf(const QString &name) const;
-    // The digit cell at a place of a view, -1 where there is none.
-    int indexAt(TrainerView view, int row, int column) const;
+    // The digit cell at a place, -1 where there is none.
+    int indexAt(const CellPlace &place) const;
+    int indexAt(TrainerView view, int row, int column) const { return indexAt({view, row, column}); }
 
     // Cells that hold a digit (not the dot or a rule).
     bool holdsDigit(int index) const;
-    // Cells a dropped digit tile is written into.
+    // Cells a digit is written into.
     bool takesDrops(int index) const;
     // A task is solved once every shown cell that counts holds its digit.
     bool countsForSolution(int index) const;

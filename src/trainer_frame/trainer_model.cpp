@@ -13,15 +13,10 @@ TrainerModel::TrainerModel(const TrainerDesign &design, Platform &platform, Rand
     , m_random(random)
     , m_design(design)
     , m_score(announcesCatchGame)
-    , m_texts(design.size())
+    , m_digits(design.size())
     , m_visible(design.size(), true)
     , m_openGaps(design.size(), false)
 {
-}
-
-bool TrainerModel::isDigitText(const QString &text)
-{
-    return text.size() == 1 && text.at(0) >= QLatin1Char('0') && text.at(0) <= QLatin1Char('9');
 }
 
 void TrainerModel::activate()
@@ -69,55 +64,62 @@ void TrainerModel::writeTask(TrainerView view, int lastRow)
             continue;
         m_openGaps[i] = false;
         const int digit = cell.row <= lastRow ? solutionDigit(cell.row, cell.column) : -1;
-        m_texts[i] = digit < 0 ? QString() : QString::number(digit);
+        m_digits[i] = digit < 0 ? CellDigit() : CellDigit(digit);
     }
     taskDrawn(view);
+}
+
+void TrainerModel::rearrange()
+{
+    emit changed();
+    emit rearranged();
 }
 
 void TrainerModel::newNormalTask()
 {
     writeTask(TrainerView::Normal, 0);
-    emit changed();
-    emit taskStarted();
+    rearrange();
 }
 
 void TrainerModel::newGapTask()
 {
     writeTask(TrainerView::GapPanel, m_design.rows() - 1);
     for (int cell : gapsToOpen()) {
-        m_texts[cell].clear();
+        m_digits[cell].reset();
         m_openGaps[cell] = true;
     }
-    emit changed();
-    emit taskStarted();
+    rearrange();
 }
 
-QString TrainerModel::expectedDigit(int cell) const
+CellDigit TrainerModel::expectedDigit(int cell) const
 {
     if (cell < 0 || cell >= m_design.size())
         return {};
     const TrainerCell &c = m_design.cell(cell);
     const int digit = m_hasTask ? solutionDigit(c.row, c.column) : -1;
-    return digit < 0 ? QString() : QString::number(digit);
+    return digit < 0 ? CellDigit() : CellDigit(digit);
 }
 
-DropOutcome TrainerModel::dropDigit(int cell, const QString &digit)
+bool TrainerModel::takesDigit(int cell) const
 {
-    if (cell < 0 || cell >= m_design.size() || !m_design.takesDrops(cell) || !m_visible.at(cell)
-        || !isDigitText(digit))
+    return cell >= 0 && cell < m_design.size() && m_design.takesDrops(cell) && m_visible.at(cell)
+        && m_design.cell(cell).view == m_inSight;
+}
+
+DropOutcome TrainerModel::dropDigit(int cell, int digit)
+{
+    if (!takesDigit(cell) || digit < 0 || digit > 9)
         return DropOutcome::Refused;
     const TrainerView view = m_design.cell(cell).view;
-    if (view != m_inSight)
-        return DropOutcome::Refused;
 
-    m_texts[cell] = digit;
-    const bool right = digit == expectedDigit(cell);
+    m_digits[cell] = digit;
+    const bool right = CellDigit(digit) == expectedDigit(cell);
     if (right) {
         m_score.addPoint();
     } else {
         emit changed(); // the wrong digit stays in sight while it is reported
         m_score.reportWrongDigit(m_platform);
-        m_texts[cell].clear();
+        m_digits[cell].reset();
     }
     emit changed();
 
@@ -139,7 +141,7 @@ bool TrainerModel::isSolved(TrainerView view) const
         return false;
     for (int i = 0; i < m_design.size(); ++i) {
         if (m_design.cell(i).view == view && m_design.countsForSolution(i) && m_visible.at(i)
-            && m_texts.at(i) != expectedDigit(i))
+            && m_digits.at(i) != expectedDigit(i))
             return false;
     }
     return true;
@@ -160,7 +162,7 @@ int TrainerModel::firstToWrite() const
 {
     const QList<int> cells = writingCells();
     for (int cell : cells)
-        if (m_texts.at(cell).isEmpty())
+        if (!m_digits.at(cell))
             return cell;
     return cells.isEmpty() ? -1 : cells.first();
 }
@@ -171,7 +173,7 @@ int TrainerModel::nextToWrite(int cell) const
     const int at = int(cells.indexOf(cell));
     for (int step = 1; step <= cells.size(); ++step) {
         const int next = cells.at((at + step) % cells.size());
-        if (m_texts.at(next).isEmpty())
+        if (!m_digits.at(next))
             return next;
     }
     return -1;
@@ -183,11 +185,12 @@ int TrainerModel::neighbour(int cell, Move move) const
     const bool sideways = move == Move::Left || move == Move::Right;
     // Sideways only within the row; up or down to the nearest row first, then the nearest column.
     auto distance = [&](const TrainerCell &c) {
-        const int rows = sideways ? 0 : (move == Move::Up ? from.row - c.row : c.row - from.row);
-        const int columns = sideways ? (move == Move::Left ? c.column - from.column : from.column - c.column)
-                                     : qAbs(c.column - from.column);
-        const bool ahead = sideways ? rows == 0 && columns > 0 : rows > 0;
-        return ahead ? rows * 100 + columns : -1;
+        if (sideways) {
+            const int columns = move == Move::Left ? c.column - from.column : from.column - c.column;
+            return c.row == from.row && columns > 0 ? columns : -1;
+        }
+        const int rows = move == Move::Up ? from.row - c.row : c.row - from.row;
+        return rows > 0 ? rows * 100 + qAbs(c.column - from.column) : -1;
     };
     int best = cell;
     int bestDistance = -1;
@@ -219,9 +222,9 @@ QString TrainerModel::cellName(int cell) const
     QString what = m_design.rowTitle(cell);
     if (c.view == TrainerView::GapPanel)
         what.prepend(m_openGaps.at(cell) ? QStringLiteral("Lücke, ") : TrainerScore::gapTaskTitle + QStringLiteral(", "));
-    const QString &text = m_texts.at(cell);
+    const CellDigit &digit = m_digits.at(cell);
     return QStringLiteral("%1, %2: %3")
-        .arg(what, placeName(placeOf(cell), c.column), text.isEmpty() ? QStringLiteral("leer") : text);
+        .arg(what, placeName(placeOf(cell), c.column), digit ? QString::number(*digit) : QStringLiteral("leer"));
 }
 
 QString TrainerModel::taskText(TrainerView view) const
@@ -236,10 +239,10 @@ QString TrainerModel::taskText(TrainerView view) const
         if (cell < 0 || !m_visible.at(cell))
             continue;
         const int factor = m_design.factorOf(cell) - 1;
-        const QString &text = m_texts.at(cell);
-        written |= !text.isEmpty();
-        gap[factor] |= text.isEmpty();
-        factors[factor].append(text.isEmpty() ? QStringLiteral("Lücke") : text);
+        const CellDigit &digit = m_digits.at(cell);
+        written |= bool(digit);
+        gap[factor] |= !digit;
+        factors[factor].append(digit ? QString::number(*digit) : QStringLiteral("Lücke"));
     }
     if (!written) // no task of this kind yet
         return title;

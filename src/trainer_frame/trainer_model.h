@@ -10,16 +10,20 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 class Platform;
 class RandomSource;
+
+// What a cell holds: a digit 0 to 9, or nothing.
+using CellDigit = std::optional<int>;
 
 // What became of a digit put into a cell.
 enum class DropOutcome { Refused, Right, Wrong, Solved };
 // The ways the arrow keys move from a cell.
 enum class Move { Left, Right, Up, Down };
 
-// The model of every trainer: the texts and visibility of its cells, gap
+// The model of every trainer: the digits and visibility of its cells, gap
 // mode, the drop of a digit with its check, the solved test, the counters and
 // the commands all trainers share. A trainer supplies its design, its draws,
 // the digits of its finished calculation and what it shows for a task.
@@ -44,11 +48,13 @@ public:
     // it is the expected one and is taken away again when it is not; then the
     // task may be solved. A cell takes only a digit, only while it is shown
     // and its view is in sight.
-    DropOutcome dropDigit(int cell, const QString &digit);
-    // The digit a cell expects at this moment; empty before the first task.
-    virtual QString expectedDigit(int cell) const;
+    DropOutcome dropDigit(int cell, int digit);
+    // Whether a cell takes a digit now: one a pupil writes, shown, in the view in sight.
+    bool takesDigit(int cell) const;
+    // The digit a cell expects at this moment; none before the first task.
+    virtual CellDigit expectedDigit(int cell) const;
 
-    QString text(int cell) const { return m_texts.value(cell); }
+    CellDigit digit(int cell) const { return m_digits.value(cell); }
     bool isVisible(int cell) const { return m_visible.value(cell); }
     // A cell the current gap task left empty for the pupil.
     bool isOpenGap(int cell) const { return m_openGaps.value(cell); }
@@ -74,20 +80,19 @@ public:
     // What a view's task asks, as in "Malaufgabe: 1234 mal 30".
     QString taskText(TrainerView view) const;
 
-    // The expected numbers of the task, as the hidden key lists hold them.
-    virtual QStringList keyListA() const = 0;
-    virtual QStringList keyListB() const = 0;
-
 signals:
     void changed();
-    // A new task stands in the view in sight (after the change that shows it).
-    void taskStarted();
+    // The cells in sight are new or stand elsewhere (a new task, another view,
+    // another row layout): writing starts again at the first empty cell.
+    void rearranged();
     void leaveRequested();
 
 protected:
     void newNormalTask();
     void newGapTask();
     void bringIntoSight(TrainerView view) { m_inSight = view; }
+    // Shown and hidden cells changed place: tell the windows.
+    void rearrange();
     bool hasTask() const { return m_hasTask; }
     bool showsGapTask() const { return m_hasTask && m_taskView == TrainerView::GapPanel; }
     void setVisible(int cell, bool visible) { m_visible[cell] = visible; }
@@ -107,14 +112,13 @@ protected:
     RandomSource &m_random;
 
 private:
-    static bool isDigitText(const QString &text);
     // Every digit cell of a view empty, then the rows up to `lastRow` written.
     void writeTask(TrainerView view, int lastRow);
     bool isSolved(TrainerView view) const;
 
     const TrainerDesign &m_design;
     TrainerScore m_score;
-    QStringList m_texts;
+    QList<CellDigit> m_digits;
     QList<bool> m_visible;
     QList<bool> m_openGaps;
     TrainerView m_inSight = TrainerView::Normal;

@@ -3,7 +3,6 @@
 
 #include "trainer_frame/trainer_score.h"
 
-#include "shell/lenient_number.h"
 #include "shell/platform.h"
 
 TrainerScore::TrainerScore(bool announcesCatchGame)

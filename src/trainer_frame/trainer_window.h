@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "shell/window_placement.h"
+#include "trainer_frame/frame_geometry.h"
 #include "worksheet/sheet_kind.h"
 
 #include <QList>
@@ -10,12 +12,12 @@
 #include <QWidget>
 #include <functional>
 
-class ClickableLabel;
-class DigitTile;
+class AnswerInput;
+class CalculationView;
+class InvitationButton;
 class Platform;
 class PrinterLock;
 class QLabel;
-class QListWidget;
 class QPushButton;
 class RandomSource;
 class TrainerModel;
@@ -24,40 +26,49 @@ class WorksheetView;
 // What tells the trainer windows apart in the parts they share. Measures are
 // in twips; the grid's are counted from the task area's top left corner.
 struct TrainerFrameSpec {
+    struct Command {
+        const char *name;
+        const char *caption;
+        int left;
+        std::function<void()> action;
+    };
+
     QString objectName;
     QString caption;
     int clientHeight = 0;
+    QList<Command> commands; // the frame adds "Blatt"
     SheetKind sheetKind = SheetKind::SingleRow;
+    std::function<bool()> staircase; // multi-row sheets follow the row layout
     QString catchInvitationName;
     QString memoryInvitationName;
     int invitationTop = 0;
     int commandRuleTop = 720;
     int tileRuleTop = 4560;
-    // The calculation: its frame, the gap panel laid over it, and the grid.
+    // The calculation: its frame and the grid.
     QString taskAreaName;
     int taskAreaTop = 0;
     int taskAreaHeight = 0;
-    int gapPanelHeight = 0;
-    int gridLeft = 0;       // left edge of the leftmost column
-    QList<int> rowTops;     // one per row of the design
-    QList<int> rowHeights;
+    FrameGeometry::Grid grid;
 };
 
-// The frame every trainer window shares: the command bar's place, the counters
-// column with "R" and "F", the rocket track with the moon, both reward
-// invitations, the digit tiles, the calculation with its gap panel built from
-// the trainer's design, the worksheet panel, the hidden counters and key
-// lists, and the queue that handles a drop once its drag has finished. The
-// frame mirrors the model, names every part for a screen reader and turns the
-// shared events into calls. Besides the drag a digit comes by key into the
-// field holding the focus, which Tab and the arrow keys move in writing order,
-// or by a tap on a tile and then one on a field.
+// The window of every trainer, put together from its model: the frame (the
+// command bar, the counters column with "R" and "F", the rocket track with the
+// moon, both reward invitations, the digit tiles and the worksheet panel), the
+// calculation view and the answer input. It mirrors the model's counters and
+// turns the shared events into calls.
 class TrainerWindow : public QWidget {
     Q_OBJECT
 public:
+    // The window takes the model as its child.
+    TrainerWindow(TrainerModel &model, const TrainerFrameSpec &spec, Platform &platform, RandomSource &random,
+                  PrinterLock &printerLock);
+
     // The pupil comes to work here by navigation (first show, back from the
     // menu or a game): centred, with a fresh task of the current mode.
     void activateForWork();
+    WindowPlacement &placement() { return m_placement; }
+    // The command buttons, in the order of the spec.
+    const QList<QPushButton *> &commands() const { return m_commands; }
 
 signals:
     void leaveRequested();
@@ -65,70 +76,29 @@ signals:
     void memoryGameRequested();
 
 protected:
-    struct Command {
-        const char *name;
-        const char *caption;
-        int left; // twips
-        std::function<void()> action;
-    };
-
-    TrainerWindow(const TrainerFrameSpec &spec, Platform &platform, RandomSource &random,
-                  PrinterLock &printerLock);
-
-    // The command buttons, in the order given.
-    QList<QPushButton *> addCommands(const QList<Command> &commands);
-    // "Blatt": builds a sheet and shows it over the task.
-    void buildWorksheet();
-    // A label that holds state nobody sees, below the client area.
-    QLabel *addHiddenLabel(const QString &name, int left);
-    // Lays out the model's calculation and connects it; call once the
-    // trainer's commands stand. `staircase` tells the worksheet the row layout.
-    void attachModel(TrainerModel &model, std::function<bool()> staircase = {});
-
     void closeEvent(QCloseEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void hideEvent(QHideEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     bool focusNextPrevChild(bool next) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void buildBars();
+    void buildCounters();
     void buildTiles();
-    ClickableLabel *makeInvitation(const QString &name, QColor textColour);
-    void buildCalculation();
-    QRect cellBox(int cell) const; // twips, from the task area's corner
-    void mirrorModel();
-    // A dragged tile's digit waits until the drag has finished; a typed or
-    // tapped one is handled at once. Both then take the one way in.
-    void queueDrop(int cell, const QString &digit);
-    void enterDigit(int cell, const QString &digit);
-    void processDrops();
-    void focusCell(int cell);
-    void tileTapped(DigitTile *tile);
-    void fieldTapped(int cell);
-    void putTileBack();
+    InvitationButton *makeInvitation(const QString &name, const QString &game, QColor ink);
+    void showWorksheet();
+    void mirror();
 
-    TrainerFrameSpec m_spec;
-    Platform &m_platform;
-    PrinterLock &m_printerLock;
-    TrainerModel *m_model = nullptr;
-    QWidget *m_taskLayer = nullptr;
-    QWidget *m_taskArea = nullptr;
-    QWidget *m_gapPanel = nullptr;
-    DigitTile *m_pickedTile = nullptr;
-    QList<QWidget *> m_cells; // by the design's cell index
-    QList<bool> m_styledAsGap;
-    QLabel *m_pointsStore = nullptr;
+    TrainerModel &m_model;
+    WindowPlacement m_placement;
+    QWidget *m_covered = nullptr; // what a shown worksheet lies over
+    CalculationView *m_view = nullptr;
+    AnswerInput *m_input = nullptr;
+    QList<QPushButton *> m_commands;
     QLabel *m_pointsDisplay = nullptr;
-    QLabel *m_hiddenErrors = nullptr;
     QLabel *m_errorDisplay = nullptr;
-    QListWidget *m_keyListA = nullptr;
-    QListWidget *m_keyListB = nullptr;
-    ClickableLabel *m_memoryInvitation = nullptr;
-    ClickableLabel *m_catchInvitation = nullptr;
     QLabel *m_rocket = nullptr;
+    InvitationButton *m_memoryInvitation = nullptr;
+    InvitationButton *m_catchInvitation = nullptr;
     WorksheetView *m_worksheet = nullptr;
-    QList<std::pair<int, QString>> m_pendingDrops;
-    bool m_processingDrops = false;
 };

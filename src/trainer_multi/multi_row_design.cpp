@@ -3,6 +3,9 @@
 
 #include "trainer_multi/multi_row_design.h"
 
+#include <algorithm>
+#include <tuple>
+
 namespace {
 QStringList names(const char *prefix, std::initializer_list<int> numbers)
 {
@@ -17,26 +20,36 @@ QStringList labels(std::initializer_list<int> numbers)
     return names("Bezeichnung", numbers);
 }
 
-QStringList gaps(std::initializer_list<int> numbers)
+QStringList gapNames(std::initializer_list<int> numbers)
 {
     return names("luecke", numbers);
+}
+
+QList<CellPlace> gapPlaces(std::initializer_list<std::pair<int, int>> places)
+{
+    QList<CellPlace> list;
+    for (const auto &[row, column] : places)
+        list.append({TrainerView::GapPanel, row, column});
+    return list;
 }
 } // namespace
 
 MultiRowDesign::MultiRowDesign(int multiplierDigits, const Names &normal, const Names &gapPanel,
-                               const QStringList &gapOrder)
+                               const QList<CellPlace> &gaps)
     : m_multiplierDigits(multiplierDigits)
     , m_cells(multiplierDigits + 5, rowTitles(multiplierDigits),
-              view(multiplierDigits, TrainerView::Normal, normal, gapOrder)
-                  + view(multiplierDigits, TrainerView::GapPanel, gapPanel, gapOrder),
-              writingOrder(normal) + writingOrder(gapPanel, gapOrder))
+              view(multiplierDigits, TrainerView::Normal, normal, gaps)
+                  + view(multiplierDigits, TrainerView::GapPanel, gapPanel, gaps),
+              writingOrder(view(multiplierDigits, TrainerView::Normal, normal, gaps)
+                           + view(multiplierDigits, TrainerView::GapPanel, gapPanel, gaps)))
 {
-    for (const QString &gap : gapOrder)
-        m_gapOrder.append(m_cells.indexOf(gap));
+    for (int cell : m_cells.writingOrder())
+        if (m_cells.cell(cell).view == TrainerView::GapPanel)
+            m_gaps.append(cell);
 }
 
 QList<TrainerCell> MultiRowDesign::view(int multiplierDigits, TrainerView view, const Names &names,
-                                        const QStringList &gaps)
+                                        const QList<CellPlace> &gaps)
 {
     const bool normal = view == TrainerView::Normal;
     const int columns = multiplierDigits + 5;
@@ -62,7 +75,7 @@ QList<TrainerCell> MultiRowDesign::view(int multiplierDigits, TrainerView view, 
             CellRole role = normal ? CellRole::Answer : CellRole::Given;
             if (column <= zeros)
                 role = CellRole::PlaceZero;
-            else if (!normal && gaps.contains(rowNames.at(i)))
+            else if (!normal && gaps.contains(CellPlace{view, row, column}))
                 role = CellRole::Gap;
             cells.append({rowNames.at(i), view, row, column, role, column});
         }
@@ -79,14 +92,19 @@ QStringList MultiRowDesign::rowTitles(int multiplierDigits)
     return titles;
 }
 
-// Each partial product from the right, top down, then the sum; of a gap task only the gaps.
-QStringList MultiRowDesign::writingOrder(const Names &names, const QStringList &gaps)
+QList<CellPlace> MultiRowDesign::writingOrder(const QList<TrainerCell> &cells)
 {
-    QStringList order;
-    for (const QStringList &row : names.products)
-        for (auto name = row.crbegin(); name != row.crend(); ++name)
-            if (gaps.isEmpty() || gaps.contains(*name))
-                order.append(*name);
+    QList<CellPlace> order;
+    for (const TrainerCell &cell : cells) {
+        const bool written = cell.view == TrainerView::Normal
+            ? cell.role == CellRole::Answer || cell.role == CellRole::PlaceZero
+            : cell.role == CellRole::Gap;
+        if (written)
+            order.append(cell.where());
+    }
+    std::sort(order.begin(), order.end(), [](const CellPlace &a, const CellPlace &b) {
+        return std::tuple(a.view, a.row, a.column) < std::tuple(b.view, b.row, b.column);
+    });
     return order;
 }
 
@@ -99,11 +117,11 @@ const MultiRowDesign &MultiRowDesign::twoRows()
           labels({28, 30, 31, 32, 33, 34})},
          QStringLiteral("Figur3"),
          {QStringLiteral("Linie1"), QStringLiteral("Linie6")}},
-        {gaps({1, 2, 3, 4, 5, 6}),
-         {gaps({12, 11, 10, 9, 8, 7}), gaps({17, 16, 15, 14, 13}), gaps({23, 22, 21, 20, 19, 18})},
+        {gapNames({1, 2, 3, 4, 5, 6}),
+         {gapNames({12, 11, 10, 9, 8, 7}), gapNames({17, 16, 15, 14, 13}), gapNames({23, 22, 21, 20, 19, 18})},
          QStringLiteral("Figur5"),
          {QStringLiteral("Linie5"), QStringLiteral("Linie7")}},
-        gaps({9, 11, 14, 16, 18, 20, 22}));
+        gapPlaces({{1, 3}, {1, 5}, {2, 2}, {2, 4}, {3, 1}, {3, 3}, {3, 5}}));
     return design;
 }
 
@@ -116,11 +134,11 @@ const MultiRowDesign &MultiRowDesign::threeRows()
           labels({41, 40, 39, 38, 37}), labels({28, 30, 31, 32, 33, 34, 36})},
          QStringLiteral("Figur3"),
          {QStringLiteral("Linie1"), QStringLiteral("Linie6")}},
-        {gaps({1, 2, 3, 4, 5, 6, 24}),
-         {gaps({12, 11, 10, 9, 8, 7, 25}), gaps({17, 16, 15, 14, 13, 26}),
-          gaps({32, 31, 30, 29, 28}), gaps({23, 22, 21, 20, 19, 18, 27})},
+        {gapNames({1, 2, 3, 4, 5, 6, 24}),
+         {gapNames({12, 11, 10, 9, 8, 7, 25}), gapNames({17, 16, 15, 14, 13, 26}),
+          gapNames({32, 31, 30, 29, 28}), gapNames({23, 22, 21, 20, 19, 18, 27})},
          QStringLiteral("Figur5"),
          {QStringLiteral("Linie5"), QStringLiteral("Linie7")}},
-        gaps({9, 11, 14, 16, 28, 29, 18, 20, 22}));
+        gapPlaces({{1, 4}, {1, 6}, {2, 3}, {2, 5}, {3, 1}, {3, 2}, {4, 2}, {4, 4}, {4, 6}}));
     return design;
 }

@@ -17,8 +17,8 @@ public:
 
     int multiplierDigits() const { return m_multiplierDigits; }
     const TrainerDesign &cells() const { return m_cells; }
-    // The gaps, in the order of key list B.
-    const QList<int> &gapOrder() const { return m_gapOrder; }
+    // The cells a gap task leaves empty, in writing order.
+    const QList<int> &gaps() const { return m_gaps; }
 
 private:
     struct Names {
@@ -27,15 +27,16 @@ private:
         QString dot;
         QString rules[2];            // under the task, above the sum
     };
+    // `gaps` are places (row, column) of the gap panel.
     MultiRowDesign(int multiplierDigits, const Names &normal, const Names &gapPanel,
-                   const QStringList &gapOrder);
+                   const QList<CellPlace> &gaps);
     static QList<TrainerCell> view(int multiplierDigits, TrainerView view, const Names &names,
-                                   const QStringList &gaps);
+                                   const QList<CellPlace> &gaps);
     static QStringList rowTitles(int multiplierDigits);
-    // The cells of a view a pupil writes, in writing order; of the gap panel only `gaps`.
-    static QStringList writingOrder(const Names &names, const QStringList &gaps = {});
+    // Each partial product from the right, top down, then the sum; of the gap panel only the gaps.
+    static QList<CellPlace> writingOrder(const QList<TrainerCell> &cells);
 
     int m_multiplierDigits = 0;
     TrainerDesign m_cells;
-    QList<int> m_gapOrder;
+    QList<int> m_gaps;
 };

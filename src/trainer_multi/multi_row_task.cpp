@@ -41,15 +41,6 @@ int MultiRowTask::digit(int row, int column) const
     return row == rows + 1 ? calculation.productDigit(column) : -1;
 }
 
-QStringList MultiRowTask::keyListA() const
-{
-    QStringList key;
-    for (int i = 0; i < multiplierDigits.size(); ++i)
-        key.append(QString::number(partialProduct(i)));
-    key.append(QString::number(product()));
-    return key;
-}
-
 MultiRowTask MultiRowTask::draw(int multiplierDigitCount, RandomSource &random)
 {
     MultiRowTask task;

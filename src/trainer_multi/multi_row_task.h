@@ -6,7 +6,6 @@
 #include "worksheet/written_multiplication.h"
 
 #include <QList>
-#include <QStringList>
 #include <array>
 
 class RandomSource;
@@ -30,9 +29,6 @@ struct MultiRowTask {
     qint64 partialProduct(int index) const;
     // The digit written at a place of the finished calculation, -1 where none is.
     int digit(int row, int column) const;
-    // The expected numbers as plain decimal texts: each partial product with
-    // its zeros, then the full product.
-    QStringList keyListA() const;
 
     // Draws the multiplicand's thousands, hundreds, tens and ones, then the
     // multiplier digits from the highest place down, one draw each.

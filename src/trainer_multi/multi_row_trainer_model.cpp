@@ -15,22 +15,6 @@ QString MultiRowTrainerModel::layoutCaption() const
     return m_staircase ? QStringLiteral("Bündig") : QStringLiteral("Treppe");
 }
 
-QStringList MultiRowTrainerModel::keyListA() const
-{
-    return hasTask() ? m_task.keyListA() : QStringList();
-}
-
-// A gap task keeps the digit of each gap, in the design's order; a normal task none.
-QStringList MultiRowTrainerModel::keyListB() const
-{
-    QStringList key;
-    if (showsGapTask()) {
-        for (int gap : m_rowDesign.gapOrder())
-            key.append(expectedDigit(gap));
-    }
-    return key;
-}
-
 void MultiRowTrainerModel::drawTask()
 {
     m_task = MultiRowTask::draw(m_rowDesign.multiplierDigits(), m_random);
@@ -56,5 +40,5 @@ void MultiRowTrainerModel::toggleRowLayout()
     for (int i = 0; i < design().size(); ++i)
         if (design().cell(i).role == CellRole::PlaceZero)
             setVisible(i, !m_staircase);
-    emit changed();
+    rearrange();
 }

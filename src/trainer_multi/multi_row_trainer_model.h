@@ -8,7 +8,6 @@
 #include "trainer_multi/multi_row_task.h"
 
 #include <QString>
-#include <QStringList>
 
 // A two- or three-row trainer: its draws and the row layout ("Treppe" /
 // "Bündig") on the shared trainer model.
@@ -23,17 +22,16 @@ public:
     void chooseGaps();      // "Lücke"
     void toggleRowLayout(); // "Treppe" / "Bündig"
 
+    const MultiRowDesign &rowDesign() const { return m_rowDesign; }
     bool staircase() const { return m_staircase; }
     // The layout command offers the other layout.
     QString layoutCaption() const;
-    QStringList keyListA() const override;
-    QStringList keyListB() const override;
 
 protected:
     void drawTask() override;
     int solutionDigit(int row, int column) const override { return m_task.digit(row, column); }
     void taskDrawn(TrainerView) override {}
-    QList<int> gapsToOpen() override { return m_rowDesign.gapOrder(); }
+    QList<int> gapsToOpen() override { return m_rowDesign.gaps(); }
 
 private:
     const MultiRowDesign &m_rowDesign;

@@ -17,5 +17,8 @@ public:
     MultiRowTrainerModel &model() { return m_model; }
 
 private:
-    MultiRowTrainerModel m_model;
+    MultiRowTrainerWindow(MultiRowTrainerModel &model, Platform &platform, RandomSource &random,
+                          PrinterLock &printerLock);
+
+    MultiRowTrainerModel &m_model;
 };

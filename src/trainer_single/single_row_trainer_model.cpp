@@ -3,7 +3,6 @@
 
 #include "trainer_single/single_row_trainer_model.h"
 
-#include "shell/lenient_number.h"
 #include "shell/platform.h"
 #include "shell/random_source.h"
 
@@ -54,17 +53,31 @@ void addView(QList<TrainerCell> &cells, TrainerView view, const ViewNames &names
     }
 }
 
-// The expected numbers right-aligned in seven columns, as the key lists hold them.
-QString sevenColumns(qint64 value)
-{
-    return QString::number(value).rightJustified(7);
-}
-
 // The three gaps of each pattern: one multiplicand digit, two product digits.
-const char *const gapPatterns[4][3] = {{"luecke1", "luecke13", "luecke15"},
-                                       {"luecke2", "luecke14", "luecke17"},
-                                       {"luecke3", "luecke13", "luecke16"},
-                                       {"luecke4", "luecke14", "luecke16"}};
+struct GapPattern {
+    int taskColumn;
+    int resultColumns[2];
+};
+constexpr GapPattern gapPatterns[] = {{8, {3, 5}}, {7, {4, 7}}, {6, {3, 6}}, {5, {4, 6}}};
+
+// The brought-down zeros first, then each product digit from the right
+// followed by the carry it leaves in the next column of the multiplicand; a
+// gap task's gaps as they are read: the multiplicand, then the product from the right.
+QList<CellPlace> writingOrder()
+{
+    constexpr int carryAfterResult = 3; // the product's column c leaves its carry under column c + 3
+    QList<CellPlace> order;
+    for (int column = 1; column < SingleRowTask::columns; ++column) {
+        order.append({TrainerView::Normal, Row::ResultRow, column});
+        if (column + carryAfterResult > 5 && column + carryAfterResult <= SingleRowTask::columns)
+            order.append({TrainerView::Normal, Row::CarryRow, column + carryAfterResult});
+    }
+    for (int column = SingleRowTask::columns; column >= 5; --column)
+        order.append({TrainerView::GapPanel, Row::TaskRow, column});
+    for (int column = 3; column < SingleRowTask::columns; ++column)
+        order.append({TrainerView::GapPanel, Row::ResultRow, column});
+    return order;
+}
 } // namespace
 
 const TrainerDesign &SingleRowTrainerModel::layout()
@@ -85,15 +98,8 @@ const TrainerDesign &SingleRowTrainerModel::layout()
                  {"luecke9", "luecke8", "luecke7"},
                  {"Linie5", "Linie8", "Linie9"},
                  {"luecke17", "luecke16", "luecke15", "luecke14", "luecke13", "luecke12", "luecke11"}});
-        // The brought-down zeros first, then each product digit from the right
-        // followed by the carry it leaves; a gap task's gaps as they are read.
-        const QStringList writingOrder = QStringLiteral(
-            "Bezeichnung19 Bezeichnung18 Bezeichnung17 Bezeichnung9 Bezeichnung13 Bezeichnung8 "
-            "Bezeichnung12 Bezeichnung7 Bezeichnung11 Bezeichnung10 "
-            "luecke1 luecke2 luecke3 luecke4 luecke13 luecke14 luecke15 luecke16 luecke17")
-                                              .split(QLatin1Char(' '));
         return TrainerDesign(SingleRowTask::columns, {QStringLiteral("Übertrag"), QStringLiteral("Ergebnis")},
-                             cells, writingOrder);
+                             cells, writingOrder());
     }();
     return design;
 }
@@ -116,37 +122,6 @@ QString SingleRowTrainerModel::caption() const
     return QStringLiteral("Einreihige Multiplikation mit Einerzahl");
 }
 
-QString SingleRowTrainerModel::kindIndicator() const
-{
-    const QString letter = m_kind == MultiplierKind::Hundreds ? QStringLiteral("H")
-        : m_kind == MultiplierKind::Tens                     ? QStringLiteral("Z")
-                                                             : QStringLiteral("E");
-    return m_kindNamesGaps ? QStringLiteral("L") + letter : letter;
-}
-
-QString SingleRowTrainerModel::gapSolution() const
-{
-    if (!m_gapTask)
-        return {};
-    return QString::number(m_gapTask->multiplicand()) + QString::number(m_gapTask->product());
-}
-
-QStringList SingleRowTrainerModel::keyListA() const
-{
-    if (!hasTask())
-        return {};
-    const qint64 p = m_task.product();
-    return {sevenColumns(m_task.multiplicand()), sevenColumns(m_task.m), sevenColumns(100 * p)};
-}
-
-QStringList SingleRowTrainerModel::keyListB() const
-{
-    if (!hasTask())
-        return {};
-    const qint64 p = m_task.product();
-    return {sevenColumns(p), sevenColumns(10 * p), sevenColumns(100 * p)};
-}
-
 // A tens or hundreds multiplier moves every digit but the multiplicand's one or two places up.
 int SingleRowTrainerModel::placeOf(int cell) const
 {
@@ -154,7 +129,7 @@ int SingleRowTrainerModel::placeOf(int cell) const
     return design().factorOf(cell) == 1 ? place : place + zeroColumns(m_kind);
 }
 
-QString SingleRowTrainerModel::expectedDigit(int cell) const
+CellDigit SingleRowTrainerModel::expectedDigit(int cell) const
 {
     if (cell < 0 || cell >= design().size())
         return {};
@@ -163,9 +138,9 @@ QString SingleRowTrainerModel::expectedDigit(int cell) const
         return TrainerModel::expectedDigit(cell);
     // The carry beside it counts as it stands now; an empty one counts 0.
     const int lower = design().indexAt(c.view, c.row, c.column - 1);
-    const int lowerCarry = lower < 0 ? 0 : int(lenientNumber(text(lower)));
+    const int lowerCarry = lower < 0 ? 0 : digit(lower).value_or(0);
     const int sum = m_task.digit(Row::TaskRow, c.column - 1) * m_task.m + lowerCarry;
-    return QString::number(SingleRowTask::carryOf(sum));
+    return SingleRowTask::carryOf(sum);
 }
 
 void SingleRowTrainerModel::drawTask()
@@ -175,8 +150,6 @@ void SingleRowTrainerModel::drawTask()
 
 void SingleRowTrainerModel::taskDrawn(TrainerView view)
 {
-    if (view == TrainerView::GapPanel)
-        m_gapTask = m_task;
     // The kind's zeros, with their rule extensions, stand in the right-most columns;
     // the ten-thousands place is there only for a five-digit product.
     const int zeros = zeroColumns(m_kind);
@@ -194,24 +167,21 @@ void SingleRowTrainerModel::taskDrawn(TrainerView view)
 QList<int> SingleRowTrainerModel::gapsToOpen()
 {
     m_random.reseed(m_platform.secondsSinceMidnight());
-    const int pattern = m_random.draw(1, 4);
-    QList<int> gaps;
-    for (const char *name : gapPatterns[pattern - 1])
-        gaps.append(design().indexOf(QString::fromLatin1(name)));
-    return gaps;
+    const GapPattern &pattern = gapPatterns[m_random.draw(1, 4) - 1];
+    return {design().indexAt(TrainerView::GapPanel, Row::TaskRow, pattern.taskColumn),
+            design().indexAt(TrainerView::GapPanel, Row::ResultRow, pattern.resultColumns[0]),
+            design().indexAt(TrainerView::GapPanel, Row::ResultRow, pattern.resultColumns[1])};
 }
 
 void SingleRowTrainerModel::chooseKind(MultiplierKind kind)
 {
     m_kind = kind;
-    m_kindNamesGaps = false;
     bringIntoSight(TrainerView::Normal);
     newNormalTask();
 }
 
 void SingleRowTrainerModel::chooseGaps()
 {
-    m_kindNamesGaps = true;
     bringIntoSight(TrainerView::GapPanel);
     newGapTask();
 }

@@ -7,7 +7,6 @@
 #include "trainer_single/single_row_task.h"
 
 #include <QString>
-#include <optional>
 
 // A ones, tens or hundreds number as multiplier ("mal E", "mal Z", "mal H").
 enum class MultiplierKind { Ones, Tens, Hundreds };
@@ -25,14 +24,10 @@ public:
     void chooseGaps();                    // "Lücke"
 
     QString caption() const;
-    // "E", "Z", "H"; after "Lücke" "LE", "LZ", "LH" until a kind is chosen again.
-    QString kindIndicator() const;
-    // The multiplicand's digits followed by those of the product, of the last gap task.
-    QString gapSolution() const;
-    QStringList keyListA() const override;
-    QStringList keyListB() const override;
+    // The kind chosen last; gap tasks are of it too.
+    MultiplierKind kind() const { return m_kind; }
     // A carry expects what the column gives with the carry the pupil wrote beside it.
-    QString expectedDigit(int cell) const override;
+    CellDigit expectedDigit(int cell) const override;
 
 protected:
     void drawTask() override;
@@ -43,7 +38,5 @@ protected:
 
 private:
     SingleRowTask m_task;
-    std::optional<SingleRowTask> m_gapTask;
     MultiplierKind m_kind = MultiplierKind::Ones;
-    bool m_kindNamesGaps = false;
 };

@@ -6,8 +6,7 @@
 #include "trainer_frame/trainer_window.h"
 #include "trainer_single/single_row_trainer_model.h"
 
-// The one-row trainer window (Form1): its commands on the shared trainer
-// frame, with the kind and the gap solution kept in hidden labels.
+// The one-row trainer window (Form1): its commands on the shared trainer frame.
 class SingleRowTrainerWindow : public TrainerWindow {
     Q_OBJECT
 public:
@@ -16,5 +15,8 @@ public:
     SingleRowTrainerModel &model() { return m_model; }
 
 private:
-    SingleRowTrainerModel m_model;
+    SingleRowTrainerWindow(SingleRowTrainerModel &model, Platform &platform, RandomSource &random,
+                           PrinterLock &printerLock);
+
+    SingleRowTrainerModel &m_model;
 };

@@ -3,7 +3,6 @@
 
 #include "worksheet/worksheet_commands.h"
 
-#include "shell/lenient_number.h"
 #include "shell/platform.h"
 #include "worksheet/worksheet_documents.h"
 
@@ -93,9 +92,9 @@ bool WorksheetCommands::printerLocked() const
     return m_sources.printerLocked ? m_sources.printerLocked() : true;
 }
 
-QString WorksheetCommands::pointsText() const
+int WorksheetCommands::points() const
 {
-    return m_sources.pointsText ? m_sources.pointsText() : QStringLiteral("0");
+    return m_sources.points ? m_sources.points() : 0;
 }
 
 bool WorksheetCommands::checkPrinterLock()
@@ -104,7 +103,7 @@ bool WorksheetCommands::checkPrinterLock()
         return true;
     const QString entered = m_platform.inputText(passwordPrompt, passwordTitle, passwordDefault);
     // A cancelled dialog gives the empty text, which must never unlock.
-    return !entered.isEmpty() && entered == pointsText();
+    return !entered.isEmpty() && entered == QString::number(points());
 }
 
 void WorksheetCommands::printTaskSheet(const QStringList &rows)

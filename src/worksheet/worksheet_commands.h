@@ -16,10 +16,10 @@ class Platform;
 class WorksheetCommands {
 public:
     // Read at the moment of each command. Without a lock source printing counts
-    // as locked (the lock is set at start); without a points source the points read "0".
+    // as locked (the lock is set at start); without a points source the points are 0.
     struct Sources {
         std::function<bool()> printerLocked;
-        std::function<QString()> pointsText;
+        std::function<int()> points;
     };
 
     WorksheetCommands(SheetKind kind, Platform &platform, Sources sources);
@@ -51,7 +51,7 @@ private:
     void printSheet(SheetSide side, const QStringList &rows);
     void saveAsPdf(SheetSide side, const QStringList &rows);
     bool printerLocked() const;
-    QString pointsText() const;
+    int points() const;
 
     SheetKind m_kind;
     Platform &m_platform;

@@ -15,8 +15,7 @@
 #include <QWidget>
 
 namespace {
-constexpr int shownLeft = 960;   // over the trainer's working area
-constexpr int hiddenLeft = 8040; // beyond the 7830-twip client area
+constexpr int panelLeft = 960; // over the trainer's working area
 constexpr int panelTop = 120;
 constexpr int panelWidth = 5895;
 constexpr int panelHeight = 615;
@@ -46,7 +45,7 @@ WorksheetView::WorksheetView(QWidget *window, SheetKind kind, Platform &platform
     , m_platform(platform)
     , m_random(random)
     , m_hooks(std::move(hooks))
-    , m_commands(kind, platform, {m_hooks.printerLocked, m_hooks.pointsText})
+    , m_commands(kind, platform, {m_hooks.printerLocked, m_hooks.points})
     , m_panel(new QWidget(window))
     , m_list(new QListWidget(window))
 {
@@ -87,7 +86,8 @@ WorksheetView::WorksheetView(QWidget *window, SheetKind kind, Platform &platform
             m_commands.copyWorksheet(rows());
     });
 
-    placeAt(hiddenLeft);
+    m_panel->setGeometry(Twips::rect(panelLeft, panelTop, panelWidth, panelHeight));
+    m_list->setGeometry(Twips::rect(panelLeft, listTop, panelWidth, listHeight));
     m_panel->hide();
     m_list->hide();
 }
@@ -101,18 +101,12 @@ QPushButton *WorksheetView::addButton(const QString &name, const QString &captio
     return button;
 }
 
-void WorksheetView::placeAt(int leftTwips)
-{
-    m_panel->setGeometry(Twips::rect(leftTwips, panelTop, panelWidth, panelHeight));
-    m_list->setGeometry(Twips::rect(leftTwips, listTop, panelWidth, listHeight));
-}
-
 void WorksheetView::build()
 {
     const bool staircase = m_hooks.staircase && m_hooks.staircase();
+    m_rows = WorksheetBuilder::buildWorksheet(m_kind, staircase, m_random, m_platform);
     m_list->clear();
-    m_list->addItems(WorksheetBuilder::buildWorksheet(m_kind, staircase, m_random, m_platform));
-    placeAt(shownLeft);
+    m_list->addItems(m_rows);
     fitRows();
     m_list->show();
     m_list->raise();
@@ -122,9 +116,9 @@ void WorksheetView::build()
 
 void WorksheetView::close()
 {
-    placeAt(hiddenLeft);
     m_panel->hide();
     m_list->hide();
+    m_rows.clear();
     m_list->clear();
 }
 
@@ -144,14 +138,5 @@ void WorksheetView::fitRows()
 
 bool WorksheetView::isShown() const
 {
-    // Out of sight beyond the client area's right edge, or over the task.
-    return !m_panel->isHidden() && m_panel->x() < m_panel->parentWidget()->width();
-}
-
-QStringList WorksheetView::rows() const
-{
-    QStringList texts;
-    for (int row = 0; row < m_list->count(); ++row)
-        texts.append(m_list->item(row)->text());
-    return texts;
+    return !m_panel->isHidden();
 }

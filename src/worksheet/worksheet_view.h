@@ -17,27 +17,24 @@ class QPushButton;
 class QWidget;
 
 // The worksheet strip ("Abbruch", "Aufgaben drucken", "Lösungen drucken",
-// "Kopieren") and the list of rows, placed on a trainer window. Both stand
-// outside the window until "Blatt" builds a sheet.
+// "Kopieren") and the list of rows, placed on a trainer window. Both are
+// hidden until "Blatt" builds a sheet; the list shows the sheet's rows.
 class WorksheetView : public QObject {
     Q_OBJECT
 public:
     struct Hooks {
-        std::function<bool()> printerLocked;   // the info window's lock
-        std::function<QString()> pointsText;   // the trainer's points display, read when printing
-        std::function<bool()> staircase;       // multi-row trainers: staircase layout chosen
+        std::function<bool()> printerLocked; // the info window's lock
+        std::function<int()> points;         // the trainer's points, the password when printing
+        std::function<bool()> staircase;     // multi-row trainers: staircase layout chosen, read at "Blatt"
     };
 
     WorksheetView(QWidget *window, SheetKind kind, Platform &platform, RandomSource &random,
                   Hooks hooks);
 
-    // Multi-row trainers: whether the staircase layout is chosen, read at "Blatt".
-    void setStaircaseSource(std::function<bool()> staircase) { m_hooks.staircase = std::move(staircase); }
-
     void build(); // "Blatt"
     void close(); // "Abbruch"
     bool isShown() const;
-    QStringList rows() const;
+    const QStringList &rows() const { return m_rows; }
 
     static inline const QString panelName = QStringLiteral("Bild3");
     static inline const QString listName = QStringLiteral("Liste5");
@@ -51,7 +48,6 @@ signals:
 
 private:
     QPushButton *addButton(const QString &name, const QString &caption, int left, int width);
-    void placeAt(int leftTwips);
     void fitRows();
 
     SheetKind m_kind;
@@ -59,6 +55,7 @@ private:
     RandomSource &m_random;
     Hooks m_hooks;
     WorksheetCommands m_commands;
+    QStringList m_rows;
     QWidget *m_panel = nullptr;
     QListWidget *m_list = nullptr;
 };

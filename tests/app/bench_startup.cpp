@@ -6,6 +6,7 @@
 #include "shell/random_source.h"
 #include "trainer_single/single_row_trainer_window.h"
 
+#include "support/cells.h"
 #include "support/scripted_platform.h"
 
 #include <QApplication>
@@ -52,8 +53,8 @@ void BenchStartup::oneCheckedDrop()
     shell.openSingleRowTrainer();
     SingleRowTrainerModel &model = shell.singleRowTrainer()->model();
     QBENCHMARK {
-        const int carry = model.design().indexOf(QStringLiteral("Bezeichnung9"));
-        model.dropDigit(carry, model.expectedDigit(carry));
+        const int carry = cellNamed(model.design(), QStringLiteral("Bezeichnung9"));
+        model.dropDigit(carry, *model.expectedDigit(carry));
         QCoreApplication::processEvents();
     }
 }

@@ -7,6 +7,7 @@
 #include "app/main_menu_window.h"
 #include "trainer_single/single_row_trainer_window.h"
 
+#include "support/cells.h"
 #include "support/scripted_platform.h"
 #include "support/scripted_random.h"
 #include "support/shell_test.h"
@@ -27,13 +28,14 @@ private slots:
 private:
     SingleRowTrainerWindow *trainer() { return m_shell->singleRowTrainer(); }
     QLabel *trainerLabel(const QString &name) { return trainer()->findChild<QLabel *>(name); }
+    QWidget *invitation(const QString &name) { return trainer()->findChild<QWidget *>(name); }
     void openTrainer() { m_fixture->openSingleRowTrainer(); }
     void dropRight(const QString &name)
     {
         SingleRowTrainerModel &model = trainer()->model();
-        const int field = model.design().indexOf(name);
+        const int field = cellNamed(model.design(), name);
         if (model.isVisible(field))
-            model.dropDigit(field, model.expectedDigit(field));
+            model.dropDigit(field, *model.expectedDigit(field));
     }
     void earnPoints(int points)
     {
@@ -53,14 +55,14 @@ void TestRewardDispatch::catchInvitationStartsThePreparedGame()
 {
     openTrainer();
     earnPoints(50);
-    auto *invitation = trainerLabel(QStringLiteral("Bezeichnung26"));
-    QVERIFY(invitation->isVisible());
+    QWidget *catchInvitation = invitation(QStringLiteral("Bezeichnung26"));
+    QVERIFY(catchInvitation->isVisible());
     const int messagesBefore = int(m_platform->messages.size());
-    QTest::mouseClick(invitation, Qt::LeftButton);
+    QTest::mouseClick(catchInvitation, Qt::LeftButton);
     CatchGameWindow *game = m_shell->catchGame();
     QVERIFY(game->isVisible());
     QVERIFY(!trainer()->isVisible());
-    QVERIFY(!invitation->isVisible());
+    QVERIFY(!catchInvitation->isVisible());
     QCOMPARE(m_platform->messages.size(), messagesBefore); // the one-row trainer shows no message first
     const CatchGameState &state = m_shell->catchGameState();
     QCOMPARE(state.CursorColumn, qint16(14));
@@ -76,27 +78,27 @@ void TestRewardDispatch::quittingTheCatchGameReturnsToTheTrainerWithItsPoints()
 {
     openTrainer();
     earnPoints(50);
-    QTest::mouseClick(trainerLabel(QStringLiteral("Bezeichnung26")), Qt::LeftButton);
+    QTest::mouseClick(invitation(QStringLiteral("Bezeichnung26")), Qt::LeftButton);
     m_platform->answers.append(MessageAnswer::Yes);
     QTest::keyClick(m_shell->catchGame(), Qt::Key_Escape);
     QVERIFY(!m_shell->catchGame()->isVisible());
     QVERIFY(trainer()->isVisible());
     QCOMPARE(trainerLabel(QStringLiteral("Bezeichnung22"))->text(), QStringLiteral("50"));
-    QVERIFY(!trainerLabel(QStringLiteral("Bezeichnung26"))->isVisible());
+    QVERIFY(!invitation(QStringLiteral("Bezeichnung26"))->isVisible());
 }
 
 void TestRewardDispatch::memoryInvitationSendsTheRocketBack()
 {
     openTrainer();
     solveTasks(18);
-    auto *invitation = trainerLabel(QStringLiteral("Bezeichnung14"));
-    QVERIFY(invitation->isVisible());
+    QWidget *memoryInvitation = invitation(QStringLiteral("Bezeichnung14"));
+    QVERIFY(memoryInvitation->isVisible());
     QCOMPARE(trainerLabel(QStringLiteral("Bild1"))->y(), 360 / 15);
-    QTest::mouseClick(invitation, Qt::LeftButton);
+    QTest::mouseClick(memoryInvitation, Qt::LeftButton);
     QVERIFY(m_shell->memoryGame()->isVisible());
     QVERIFY(!trainer()->isVisible());
-    QVERIFY(!invitation->isVisible());
-    QCOMPARE(trainer()->model().rewards().rocketTop(), 4680);
+    QVERIFY(!memoryInvitation->isVisible());
+    QCOMPARE(trainer()->model().rewards().rocketSteps(), 0);
     QCOMPARE(trainerLabel(QStringLiteral("Bild1"))->y(), 4680 / 15);
 }
 
@@ -113,10 +115,10 @@ void TestRewardDispatch::closingAGameWindowReturnsToTheTrainer()
     openTrainer();
     if (memory) {
         solveTasks(18);
-        QTest::mouseClick(trainerLabel(QStringLiteral("Bezeichnung14")), Qt::LeftButton);
+        QTest::mouseClick(invitation(QStringLiteral("Bezeichnung14")), Qt::LeftButton);
     } else {
         earnPoints(50);
-        QTest::mouseClick(trainerLabel(QStringLiteral("Bezeichnung26")), Qt::LeftButton);
+        QTest::mouseClick(invitation(QStringLiteral("Bezeichnung26")), Qt::LeftButton);
     }
     QWidget *game = memory ? static_cast<QWidget *>(m_shell->memoryGame()) : m_shell->catchGame();
     game->close();

@@ -203,7 +203,8 @@ void TestWindowFit::zoomedTrainerPlacesWhatMovesAtItsScale()
     QVERIFY(control("Bild1")->y() < rocketStart.y());
 
     QTest::mouseClick(static_cast<QAbstractButton *>(control("Befehl12")), Qt::LeftButton); // "Lücke"
-    QCOMPARE(control("Bild6")->geometry(), scaled(Twips::rect(960, 840, 5895, 3255), factor));
+    QCOMPARE(control("Figur6")->geometry(), scaled(Twips::rect(960, 840, 5895, 3615), factor));
+    QCOMPARE(control("Bild6")->geometry(), QRect(QPoint(), control("Figur6")->size())); // covers all of it
     QTest::mouseClick(static_cast<QAbstractButton *>(control("Befehl14")), Qt::LeftButton); // "Blatt"
     QCOMPARE(control("Bild3")->geometry(), scaled(Twips::rect(960, 120, 5895, 615), factor));
     QCOMPARE(control("Liste5")->geometry(), scaled(Twips::rect(960, 840, 5895, 4590), factor));

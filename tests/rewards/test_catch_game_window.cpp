@@ -311,7 +311,7 @@ void TestCatchGameWindow::marksAreWipedWhereTheyLeftAndSurviveARepaint()
     game.random.append(catchDraws(cells));
     game.tick();
     QTest::keyClick(&game.window, Qt::Key_Right);
-    QVERIFY(pixels(game.shot(), cellArea(15, 9, WindowScale::factorOf(&game.window))) > 0);
+    QVERIFY(pixels(game.shot(), cellArea(15, 9, qreal(game.window.width()) / (7245 / 15))) > 0);
     QTest::keyClick(&game.window, Qt::Key_Right);
     const QImage before = game.shot();
 
@@ -323,7 +323,7 @@ void TestCatchGameWindow::marksAreWipedWhereTheyLeftAndSurviveARepaint()
     const QImage after = game.shot();
     if (laterScreen == screen)
         QCOMPARE(after, before);
-    const qreal scale = WindowScale::factorOf(&game.window);
+    const qreal scale = qreal(game.window.width()) / (7245 / 15);
     for (const QPoint &cell : cells)
         QVERIFY2(pixels(after, cellArea(cell.x(), cell.y(), scale)) > 0, "digit drawn");
     QVERIFY(pixels(after, cellArea(16, 9, scale)) > 0);

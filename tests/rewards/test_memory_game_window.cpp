@@ -3,7 +3,7 @@
 
 #include "rewards/memory_game_window.h"
 
-#include "shell/lenient_number.h"
+#include "shell/platform.h"
 #include "support/reward_draws.h"
 #include "support/scripted_platform.h"
 

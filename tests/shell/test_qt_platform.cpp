@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "shell/qt_platform.h"
-#include "shell/window_setup.h"
+#include "shell/message_placement.h"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -215,37 +215,38 @@ void TestQtPlatform::pdfDialogOpensInAFolderToWriteToNeverTheRoot()
 void TestQtPlatform::boxStandsBesideTheAreaItKeepsInSight_data()
 {
     QTest::addColumn<QRect>("area");
-    QTest::addColumn<QRect>("screen");
+    QTest::addColumn<QRect>("field");
     QTest::addColumn<QPoint>("corner");
-    const QRect screen(0, 0, 1024, 768);
-    QTest::newRow("room on the right") << QRect(300, 200, 400, 240) << screen << QPoint(708, 219);
-    QTest::newRow("the screen ends: left") << QRect(600, 200, 400, 240) << screen << QPoint(292, 219);
-    QTest::newRow("wide area: below") << QRect(50, 100, 900, 240) << screen << QPoint(349, 348);
-    QTest::newRow("tall and wide: above") << QRect(50, 300, 900, 460) << screen << QPoint(349, 92);
-    QTest::newRow("no room at all: it covers least, on the screen")
-        << QRect(10, 10, 1000, 740) << screen << QPoint(359, 568);
+    QTest::newRow("room on the right") << QRect(300, 200, 400, 240) << QRect() << QPoint(708, 219);
+    QTest::newRow("the screen ends: left") << QRect(600, 200, 400, 240) << QRect() << QPoint(292, 219);
+    QTest::newRow("wide area: below") << QRect(50, 100, 900, 240) << QRect() << QPoint(349, 348);
+    QTest::newRow("tall and wide: above") << QRect(50, 300, 900, 460) << QRect() << QPoint(349, 92);
+    QTest::newRow("no room at all: it covers least, in a corner of the screen")
+        << QRect(10, 10, 1000, 740) << QRect() << QPoint(724, 568);
+    QTest::newRow("no room at all: the reported field stays free")
+        << QRect(10, 10, 1000, 740) << QRect(900, 600, 33, 33) << QPoint(0, 568);
 }
 
 void TestQtPlatform::boxStandsBesideTheAreaItKeepsInSight()
 {
     QFETCH(QRect, area);
-    QFETCH(QRect, screen);
-    QTEST(WindowSetup::besideArea(area, QSize(300, 200), screen), "corner");
+    QFETCH(QRect, field);
+    QTEST(messageBesideArea(area, field, QSize(300, 200), QRect(0, 0, 1024, 768)), "corner");
 }
 
 void TestQtPlatform::boxStandsOverTheWindowThatAsks()
 {
+    QtPlatform platform;
     QWidget working;
     working.setGeometry(100, 100, 400, 300);
     QWidget beside;
-    WindowSetup::standBesideWorkingWindow(&beside);
+    platform.keepMessagesOff(&beside);
     beside.setGeometry(800, 500, 200, 200);
     working.show();
     beside.show();
     beside.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&beside));
 
-    QtPlatform platform;
     QWidget *parent = nullptr;
     QPoint centre;
     whenOpen<QMessageBox>([&](QMessageBox *box) {

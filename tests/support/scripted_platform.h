@@ -42,6 +42,8 @@ public:
     // Runs while a message box is "open", before it returns (to look at the screen then).
     std::function<void(const Message &)> whileMessageOpen;
 
+    QList<QWidget *> areasBesideMessages;
+    QList<QWidget *> windowsOffMessages;
     QList<Message> messages;
     QList<Input> inputRequests;
     QStringList pdfRequests;
@@ -53,6 +55,8 @@ public:
 
     MessageAnswer message(const QString &text, const QString &title, MessageButtons buttons,
                           MessageIcon icon, DefaultButton defaultButton) override;
+    void showMessagesBeside(QWidget *area) override { areasBesideMessages.append(area); }
+    void keepMessagesOff(QWidget *window) override { windowsOffMessages.append(window); }
     QString inputText(const QString &prompt, const QString &title,
                       const QString &defaultText) override;
     bool hasPrinter() override { return printerInstalled; }

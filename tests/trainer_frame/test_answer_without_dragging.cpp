@@ -8,6 +8,7 @@
 #include "trainer_multi/multi_row_trainer_window.h"
 #include "trainer_single/single_row_trainer_window.h"
 
+#include "support/cells.h"
 #include "support/multi_row_draws.h"
 #include "support/shell_test.h"
 #include "support/single_row_draws.h"
@@ -111,7 +112,7 @@ void TestAnswerWithoutDragging::keysWriteInWritingOrder()
     open(rows, command);
     const bool keypad = rows == 2;
     auto expected = [this](const QString &name) {
-        return m_model->expectedDigit(m_model->design().indexOf(name)).toInt();
+        return *m_model->expectedDigit(cellNamed(m_model->design(), name));
     };
     type((expected(order.first()) + 1) % 10, keypad);
     QCOMPARE(m_model->errors(), 1);

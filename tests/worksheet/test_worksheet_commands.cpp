@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Rechenheft contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "shell/lenient_number.h"
+#include "shell/platform.h"
 #include "shell/random_source.h"
 #include "support/scripted_platform.h"
 #include "worksheet/worksheet_builder.h"
@@ -32,7 +32,7 @@ AnswerLines answerLines(std::initializer_list<std::pair<QList<int>, QString>> gr
 struct Trainer {
     ScriptedPlatform platform;
     bool locked = true;
-    QString points = u"0"_s;
+    int points = 0;
     WorksheetCommands commands;
     QStringList rows;
 
@@ -57,8 +57,8 @@ class TestWorksheetCommands : public QObject {
 private slots:
     void printedSheetHasHeadingRowsAndAnswerLines_data();
     void printedSheetHasHeadingRowsAndAnswerLines();
-    void passwordIsThePointsTextExactly_data();
-    void passwordIsThePointsTextExactly();
+    void passwordIsThePointsExactly_data();
+    void passwordIsThePointsExactly();
     void everyPrintAsksAgainForThePointsShownNow();
     void nothingIsPrintedWhenThePupilSaysNo_data();
     void nothingIsPrintedWhenThePupilSaysNo();
@@ -141,28 +141,28 @@ void TestWorksheetCommands::printedSheetHasHeadingRowsAndAnswerLines()
     QCOMPARE(closing.icon, MessageIcon::None);
 }
 
-void TestWorksheetCommands::passwordIsThePointsTextExactly_data()
+void TestWorksheetCommands::passwordIsThePointsExactly_data()
 {
     QTest::addColumn<bool>("locked");
-    QTest::addColumn<QString>("points");
+    QTest::addColumn<int>("points");
     QTest::addColumn<QString>("entered"); // null: the dialog was cancelled
     QTest::addColumn<bool>("printed");
 
-    QTest::newRow("the initial points 0 unlock") << true << u"0"_s << u"0"_s << true;
-    QTest::newRow("the points after some right digits unlock") << true << u"137"_s << u"137"_s << true;
-    QTest::newRow("the default text never unlocks") << true << u"0"_s << u"Passwort"_s << false;
-    QTest::newRow("a leading blank is refused") << true << u"137"_s << u" 137"_s << false;
-    QTest::newRow("a trailing blank is refused") << true << u"137"_s << u"137 "_s << false;
-    QTest::newRow("a leading zero is refused") << true << u"137"_s << u"0137"_s << false;
-    QTest::newRow("another count is refused") << true << u"137"_s << u"136"_s << false;
-    QTest::newRow("a cancelled dialog is refused") << true << u"0"_s << QString() << false;
-    QTest::newRow("a cleared lock asks nothing") << false << u"0"_s << QString() << true;
+    QTest::newRow("the initial points 0 unlock") << true << 0 << u"0"_s << true;
+    QTest::newRow("the points after some right digits unlock") << true << 137 << u"137"_s << true;
+    QTest::newRow("the default text never unlocks") << true << 0 << u"Passwort"_s << false;
+    QTest::newRow("a leading blank is refused") << true << 137 << u" 137"_s << false;
+    QTest::newRow("a trailing blank is refused") << true << 137 << u"137 "_s << false;
+    QTest::newRow("a leading zero is refused") << true << 137 << u"0137"_s << false;
+    QTest::newRow("another count is refused") << true << 137 << u"136"_s << false;
+    QTest::newRow("a cancelled dialog is refused") << true << 0 << QString() << false;
+    QTest::newRow("a cleared lock asks nothing") << false << 0 << QString() << true;
 }
 
-void TestWorksheetCommands::passwordIsThePointsTextExactly()
+void TestWorksheetCommands::passwordIsThePointsExactly()
 {
     QFETCH(bool, locked);
-    QFETCH(QString, points);
+    QFETCH(int, points);
     QFETCH(QString, entered);
     QFETCH(bool, printed);
 
@@ -187,13 +187,13 @@ void TestWorksheetCommands::passwordIsThePointsTextExactly()
 void TestWorksheetCommands::everyPrintAsksAgainForThePointsShownNow()
 {
     Trainer trainer;
-    trainer.points = u"5"_s;
+    trainer.points = 5;
     trainer.platform.inputs = {u"5"_s, u"5"_s, u"6"_s};
     trainer.platform.answers = {MessageAnswer::Yes, MessageAnswer::Yes};
 
     trainer.print(SheetSide::Tasks);
     QCOMPARE(trainer.platform.printJobs.size(), 1);
-    trainer.points = u"6"_s; // one more right digit: the old password no longer opens the lock
+    trainer.points = 6; // one more right digit: the old password no longer opens the lock
     trainer.print(SheetSide::Solutions);
     QCOMPARE(trainer.platform.printJobs.size(), 1);
     trainer.print(SheetSide::Tasks);
