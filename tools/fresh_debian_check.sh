@@ -20,8 +20,21 @@ root="$scratch/root"
 fail() { echo "FAIL: $*"; exit 1; }
 [ "$(id -u)" -eq 0 ] || fail "run as root (debootstrap and chroot)"
 
+# The machine's own Debian mirror (a school's local one too), as its apt sources name it:
+# one-line entries first, then deb822 ones; the security archive is no mirror of the release.
+debian_mirror() {
+    local uri
+    uri=$(awk '/^deb[ \t]/ && !/security/ { for (i = 2; i <= NF; i++) if ($i ~ /^[a-z+]+:\/\//) { print $i; exit } }' \
+              /etc/apt/sources.list /etc/apt/sources.list.d/*.list 2>/dev/null | head -n1)
+    [ -n "$uri" ] || uri=$(awk '/^URIs:/ && !/security/ { print $2; exit }' /etc/apt/sources.list.d/*.sources 2>/dev/null | head -n1)
+    [ -n "$uri" ] || fail "no Debian mirror in /etc/apt/sources.list or /etc/apt/sources.list.d"
+    echo "$uri"
+}
+
 SECONDS=0
-[ -d "$root/usr" ] || debootstrap --variant=minbase bookworm "$root" http://deb.debian.org/debian >"$scratch/debootstrap.log"
+mirror="$(debian_mirror)"
+echo "mirror: $mirror"
+[ -d "$root/usr" ] || debootstrap --variant=minbase bookworm "$root" "$mirror" >"$scratch/debootstrap.log"
 echo "debootstrap: $SECONDS s"
 git -C "$here" bundle create "$root/tmp/rechenheft.bundle" HEAD 2>/dev/null
 

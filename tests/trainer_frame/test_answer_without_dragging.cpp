@@ -9,6 +9,7 @@
 #include "trainer_single/single_row_trainer_window.h"
 
 #include "support/cells.h"
+#include "support/drop.h"
 #include "support/multi_row_draws.h"
 #include "support/shell_test.h"
 #include "support/single_row_draws.h"
@@ -32,6 +33,9 @@ private slots:
     void tabAndArrowsMoveOverTheFields();
     void tapATileThenAField_data();
     void tapATileThenAField();
+    void oneFrameStandsOnTheFirstEmptyFieldAfterEveryChange_data();
+    void oneFrameStandsOnTheFirstEmptyFieldAfterEveryChange();
+    void aSheetTakesWhatItCoversOutOfReach();
 
 private:
     // The trainer of 1, 2 or 3 rows with 1234 · 3 (5678 · 9 after "mal H"), 5001 · 22 or 5001 · 222;
@@ -65,6 +69,14 @@ private:
                           target->mapTo(m_window, target->rect().center()));
     }
     static QString focused() { return QApplication::focusWidget()->objectName(); }
+    QStringList framed() const
+    {
+        QStringList names;
+        for (const DigitField *field : m_window->findChildren<DigitField *>())
+            if (field->isFramed())
+                names.append(field->objectName());
+        return names;
+    }
     void type(int digit, bool keypad = false)
     {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key(Qt::Key_0 + digit),
@@ -213,6 +225,64 @@ void TestAnswerWithoutDragging::tapATileThenAField()
     QVERIFY(qobject_cast<DigitField *>(QApplication::focusWidget())); // the keys still write into a field
     QCOMPARE(m_window->findChild<QLabel *>(QStringLiteral("Bezeichnung17"))->text(), written);
     QCOMPARE(m_model->rewards().points(), written.isEmpty() ? 0 : 1);
+}
+
+void TestAnswerWithoutDragging::oneFrameStandsOnTheFirstEmptyFieldAfterEveryChange_data()
+{
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<QStringList>("steps"); // a digit typed, "drop N name", "tab"/"backtab", or a command
+    QTest::addColumn<QString>("frame");
+    QTest::newRow("a right digit, back to it, \"Treppe\": on to the first empty field")
+        << 2 << QStringList{"0", "backtab", "Befehl12"} << "Bezeichnung21";
+    QTest::newRow("\"Bündig\" again: the zero shows, filled; the frame stays on the first empty field")
+        << 2 << QStringList{"0", "backtab", "Befehl12", "Befehl12"} << "Bezeichnung21";
+    QTest::newRow("a wrong tile on a filled field: the frame goes there and stays")
+        << 1 << QStringList{"2", "drop 9 Bezeichnung17"} << "Bezeichnung17";
+    QTest::newRow("a tile into the sum before the rows above") << 2 << QStringList{"drop 1 Bezeichnung28"}
+                                                               << "Bezeichnung9";
+    QTest::newRow("gap mode: the first gap") << 1 << QStringList{"2", "Befehl12"} << "luecke2";
+}
+
+// Exactly one field shows the focus frame, the one the keys write into.
+void TestAnswerWithoutDragging::oneFrameStandsOnTheFirstEmptyFieldAfterEveryChange()
+{
+    QFETCH(int, rows);
+    QFETCH(QStringList, steps);
+    QFETCH(QString, frame);
+    open(rows);
+    for (const QString &step : steps) {
+        const QStringList words = step.split(QLatin1Char(' '));
+        if (words.first() == QStringLiteral("drop"))
+            QVERIFY(dropTile(m_window->findChild<QWidget *>(words.at(2)), words.at(1)));
+        else if (step == QStringLiteral("backtab"))
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+        else if (step.size() == 1)
+            type(step.toInt());
+        else
+            click(step);
+        QCOMPARE(framed(), QStringList{focused()});
+    }
+    QCOMPARE(focused(), frame);
+}
+
+// Keys meet only what a pupil sees: Tab walks the sheet's commands, not the trainer's under it.
+void TestAnswerWithoutDragging::aSheetTakesWhatItCoversOutOfReach()
+{
+    open(1);
+    click(QStringLiteral("Befehl14")); // "Blatt"
+    QVERIFY(framed().isEmpty());
+    QStringList reached;
+    for (int i = 0; i < 8; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        reached.append(focused());
+    }
+    const QStringList sheet{"Befehl16", "Befehl17", "Befehl18", "Befehl19"};
+    for (const QString &name : reached)
+        QVERIFY2(sheet.contains(name), qPrintable(name));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_5);
+    QCOMPARE(m_model->rewards().points() + m_model->errors(), 0);
+    click(QStringLiteral("Befehl16")); // "Abbruch"
+    QCOMPARE(focused(), QStringLiteral("Bezeichnung17"));
 }
 
 QTEST_MAIN(TestAnswerWithoutDragging)
