@@ -35,12 +35,28 @@ int widthForTitle(const QWidget &box, const QString &title)
     const QFontMetrics metrics(titleFont);
     return metrics.horizontalAdvance(title) + 8 * metrics.height();
 }
+
+// A box takes its place once it knows its size: Qt sizes a message box only as it shows it.
+class PlacedBox final : public QMessageBox {
+public:
+    using QMessageBox::QMessageBox;
+    // Places the box and says so, or writes it smaller to be sized anew.
+    std::function<bool()> placeOrShrink;
+
+protected:
+    void showEvent(QShowEvent *event) override
+    {
+        QMessageBox::showEvent(event);
+        for (int round = 0; placeOrShrink && !placeOrShrink() && round < 8; ++round)
+            QMessageBox::showEvent(event);
+    }
+};
 } // namespace
 
 MessageAnswer QtPlatform::message(const QString &text, const QString &title, MessageButtons buttons,
                                   MessageIcon icon, DefaultButton defaultButton)
 {
-    QMessageBox box(askingWindow());
+    PlacedBox box(askingWindow());
     box.setWindowTitle(title);
     box.setText(displayText(text));
     box.setTextFormat(Qt::PlainText);
@@ -61,9 +77,17 @@ MessageAnswer QtPlatform::message(const QString &text, const QString &title, Mes
         box.setEscapeButton(no);
     }
     // The box sizes itself to its layout when shown: a row as wide as the title keeps it whole.
-    if (auto *grid = qobject_cast<QGridLayout *>(box.layout()))
-        grid->addItem(new QSpacerItem(widthForTitle(box, title), 0), grid->rowCount(), 0, 1, grid->columnCount());
-    placeBesideKeptArea(box);
+    QSpacerItem *titleRow = nullptr;
+    if (auto *grid = qobject_cast<QGridLayout *>(box.layout())) {
+        titleRow = new QSpacerItem(widthForTitle(box, title), 0);
+        grid->addItem(titleRow, grid->rowCount(), 0, 1, grid->columnCount());
+    }
+    box.placeOrShrink = [&] {
+        return placeBesideKeptArea(box, [&] {
+            if (titleRow)
+                titleRow->changeSize(widthForTitle(box, title), 0);
+        });
+    };
     box.exec();
     if (!yes)
         return MessageAnswer::Ok;
@@ -182,24 +206,32 @@ QWidget *QtPlatform::askingWindow() const
 
 // A window may keep part of itself in sight of its boxes (a trainer its
 // calculation): the box then stands beside that part, its frame counted as
-// the asking window's.
-void QtPlatform::placeBesideKeptArea(QDialog &box) const
+// the asking window's. On a screen too small for that (a large scale) the box
+// is written smaller, down to two thirds, until the field being reported stays free.
+bool QtPlatform::placeBesideKeptArea(QDialog &box, const std::function<void()> &fontChanged) const
 {
     const QWidget *window = box.parentWidget();
     const QWidget *area = window ? m_keptAreas.value(window).data() : nullptr;
-    if (!area || !area->isVisible())
-        return;
-    const QScreen *screen = window->screen();
-    if (!screen)
-        return;
-    box.adjustSize();
+    const QScreen *screen = window ? window->screen() : nullptr;
+    if (!area || !area->isVisible() || !screen)
+        return true;
     QMargins frame;
     if (const QWindow *handle = window->windowHandle())
         frame = handle->frameMargins();
     const QRect kept(area->mapToGlobal(QPoint()), area->size());
     const QWidget *focus = window->focusWidget();
     const QRect field = focus ? QRect(focus->mapToGlobal(QPoint()), focus->size()) : QRect();
-    box.move(messageBesideArea(kept, field, box.size().grownBy(frame), screen->availableGeometry()));
+    const QSize size = box.size().grownBy(frame);
+    const QPoint corner = messageBesideArea(kept, field, size, screen->availableGeometry());
+    QFont font = box.font();
+    if (!QRect(corner, size).intersects(field) || font.pointSizeF() * 0.9 < QApplication::font().pointSizeF() * 2 / 3) {
+        box.move(corner);
+        return true;
+    }
+    font.setPointSizeF(font.pointSizeF() * 0.9);
+    box.setFont(font);
+    fontChanged();
+    return false;
 }
 
 QString QtPlatform::displayText(const QString &text)

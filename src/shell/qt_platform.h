@@ -8,6 +8,7 @@
 #include <QHash>
 #include <QPointer>
 #include <QSet>
+#include <functional>
 
 class QDialog;
 class QWidget;
@@ -43,7 +44,8 @@ public:
     QWidget *askingWindow() const;
 
 private:
-    void placeBesideKeptArea(QDialog &box) const;
+    // Whether the box is placed for good, or was written smaller to be sized anew.
+    bool placeBesideKeptArea(QDialog &box, const std::function<void()> &fontChanged) const;
 
     QHash<const QWidget *, QPointer<QWidget>> m_keptAreas; // by window
     QSet<const QWidget *> m_asideWindows;
