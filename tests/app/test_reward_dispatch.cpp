@@ -13,6 +13,7 @@
 #include "support/shell_test.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QLabel>
 #include <QtTest/QTest>
 
@@ -24,6 +25,8 @@ private slots:
     void memoryInvitationSendsTheRocketBack();
     void closingAGameWindowReturnsToTheTrainer_data();
     void closingAGameWindowReturnsToTheTrainer();
+    void bothInvitationsAreTakenByKeys_data();
+    void bothInvitationsAreTakenByKeys();
 
 private:
     SingleRowTrainerWindow *trainer() { return m_shell->singleRowTrainer(); }
@@ -125,6 +128,38 @@ void TestRewardDispatch::closingAGameWindowReturnsToTheTrainer()
     QVERIFY(!game->isVisible());
     QVERIFY(trainer()->isVisible());
     QCOMPARE(m_platform->quitCalls, 0);
+}
+
+void TestRewardDispatch::bothInvitationsAreTakenByKeys_data()
+{
+    QTest::addColumn<QString>("game");
+    QTest::addColumn<int>("key");
+    QTest::newRow("the catching game with Space") << "Belohnung: Zahlfange" << int(Qt::Key_Space);
+    QTest::newRow("the memory game with Return, under the other one") << "Belohnung: Memory" << int(Qt::Key_Return);
+}
+
+// Each invitation is in the Tab order, named for its game, and taken by a key as by a click.
+void TestRewardDispatch::bothInvitationsAreTakenByKeys()
+{
+    QFETCH(QString, game);
+    QFETCH(int, key);
+    openTrainer();
+    QVERIFY(QTest::qWaitForWindowActive(trainer()));
+    earnPoints(50);
+    solveTasks(18);
+    QWidget *reached = nullptr;
+    for (int tab = 0; tab < 40 && !reached; ++tab) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        if (QApplication::focusWidget()->accessibleName() == game)
+            reached = QApplication::focusWidget();
+    }
+    QVERIFY(reached);
+    // The one the keys stand on lies on top, so its focus frame is seen.
+    QCOMPARE(trainer()->childAt(reached->mapTo(trainer(), reached->rect().center())), reached);
+    QTest::keyClick(reached, Qt::Key(key));
+    const bool memory = game.endsWith(QStringLiteral("Memory"));
+    QVERIFY(memory ? m_shell->memoryGame()->isVisible() : m_shell->catchGame()->isVisible());
+    QVERIFY(!trainer()->isVisible());
 }
 
 QTEST_MAIN(TestRewardDispatch)
