@@ -120,6 +120,8 @@ void AppShell::startCatchGame(TrainerWindow *from)
     CatchGameWindow *game = catchGame();
     game->prepareGame();
     leaveTrainer(from);
+    // The pupil's zoom goes along into the game.
+    WindowSetup::setZoom(game, m_trainerZoom);
     present(game);
 }
 
@@ -127,6 +129,7 @@ void AppShell::startMemoryGame(TrainerWindow *from)
 {
     MemoryGameWindow *game = memoryGame();
     leaveTrainer(from);
+    WindowSetup::setZoom(game, m_trainerZoom);
     present(game);
 }
 

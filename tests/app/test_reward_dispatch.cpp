@@ -5,6 +5,8 @@
 #include "rewards/memory_game_window.h"
 #include "app/app_shell.h"
 #include "app/main_menu_window.h"
+#include "shell/window_scale.h"
+#include "shell/window_setup.h"
 #include "trainer_single/single_row_trainer_window.h"
 
 #include "support/scripted_platform.h"
@@ -21,8 +23,8 @@ private slots:
     void catchInvitationStartsThePreparedGame();
     void quittingTheCatchGameReturnsToTheTrainerWithItsPoints();
     void memoryInvitationSendsTheRocketBack();
-    void closingAGameWindowReturnsToTheTrainer_data();
-    void closingAGameWindowReturnsToTheTrainer();
+    void gameTakesTheTrainersZoomAndClosingItLeadsBack_data();
+    void gameTakesTheTrainersZoomAndClosingItLeadsBack();
 
 private:
     SingleRowTrainerWindow *trainer() { return m_shell->singleRowTrainer(); }
@@ -100,17 +102,18 @@ void TestRewardDispatch::memoryInvitationSendsTheRocketBack()
     QCOMPARE(trainerLabel(QStringLiteral("Bild1"))->y(), 4680 / 15);
 }
 
-void TestRewardDispatch::closingAGameWindowReturnsToTheTrainer_data()
+void TestRewardDispatch::gameTakesTheTrainersZoomAndClosingItLeadsBack_data()
 {
     QTest::addColumn<bool>("memory");
     QTest::newRow("catching game") << false;
     QTest::newRow("memory game") << true;
 }
 
-void TestRewardDispatch::closingAGameWindowReturnsToTheTrainer()
+void TestRewardDispatch::gameTakesTheTrainersZoomAndClosingItLeadsBack()
 {
     QFETCH(bool, memory);
     openTrainer();
+    WindowSetup::zoom(trainer(), WindowSetup::ZoomStep::In);
     if (memory) {
         solveTasks(18);
         QTest::mouseClick(trainerLabel(QStringLiteral("Bezeichnung14")), Qt::LeftButton);
@@ -119,6 +122,7 @@ void TestRewardDispatch::closingAGameWindowReturnsToTheTrainer()
         QTest::mouseClick(trainerLabel(QStringLiteral("Bezeichnung26")), Qt::LeftButton);
     }
     QWidget *game = memory ? static_cast<QWidget *>(m_shell->memoryGame()) : m_shell->catchGame();
+    QCOMPARE(WindowScale::factorOf(game), 1.25);
     game->close();
     QVERIFY(!game->isVisible());
     QVERIFY(trainer()->isVisible());

@@ -18,6 +18,11 @@ CellPrint erased(QChar c, int column, int row) { return {c, column, row, Ink::Er
 
 QT_BEGIN_NAMESPACE
 namespace QTest {
+template<> char *toString(const CellLook &look)
+{
+    return qstrdup(QStringLiteral("%1%2%3").arg(look.digit.isNull() ? QStringLiteral("no digit") : QString(look.digit))
+                       .arg(look.toCatch ? " to catch" : "", look.cursor ? " with the +" : "").toUtf8().constData());
+}
 template<> char *toString(const CellPrint &print)
 {
     return qstrdup(QStringLiteral("%1 at (%2, %3) %4").arg(print.character).arg(print.column).arg(print.row)
@@ -37,6 +42,12 @@ private slots:
     void onlyTheNextDigitInOrderIsCaught();
     void tickCatchesADigitThatJumpsOntoTheCursor();
     void tenCatchesEndTheGameOnce();
+    void fieldKeepsEveryMarkWhole_data();
+    void fieldKeepsEveryMarkWhole();
+    void tapWalkTakesTheLongerWayFirst_data();
+    void tapWalkTakesTheLongerWayFirst();
+    void screenReaderHearsTheStepsFromThePlus_data();
+    void screenReaderHearsTheStepsFromThePlus();
 };
 
 void TestCatchGame::scatterKeepsDigitsInDistinctColumnsAndRows_data()
@@ -204,6 +215,92 @@ void TestCatchGame::tenCatchesEndTheGameOnce()
         QVERIFY(turn.prints.isEmpty());
     }
     QCOMPARE(random.drawn() + random.exhausted(), 0);
+}
+
+void TestCatchGame::fieldKeepsEveryMarkWhole_data()
+{
+    // Prints into cell (5, 5) while "45" is still to catch; what the cell then shows.
+    QTest::addColumn<QList<CellPrint>>("prints");
+    QTest::addColumn<CellLook>("look");
+    const CellLook four{u'4', true, false};
+    QTest::newRow("a digit printed shows") << QList{drawn(u'4', 5, 5)} << four;
+    QTest::newRow("the + on a digit shows with it") << QList{drawn(u'4', 5, 5), drawn(u'+', 5, 5)}
+                                                   << CellLook{u'4', true, true};
+    QTest::newRow("the + wiped off a digit leaves it whole")
+        << QList{drawn(u'4', 5, 5), drawn(u'+', 5, 5), erased(u'+', 5, 5)} << four;
+    QTest::newRow("a caught digit stays where it was caught")
+        << QList{drawn(u'3', 5, 5), drawn(u'+', 5, 5), erased(u'+', 5, 5)} << CellLook{u'3', false, false};
+    QTest::newRow("a digit to catch stands over a caught one") << QList{drawn(u'4', 5, 5), drawn(u'3', 5, 5)} << four;
+    QTest::newRow("a digit jumping off a caught one leaves it whole")
+        << QList{drawn(u'3', 5, 5), drawn(u'4', 5, 5), erased(u'4', 5, 5)} << CellLook{u'3', false, false};
+    QTest::newRow("a wipe next door leaves the cell alone") << QList{drawn(u'4', 5, 5), erased(u'+', 6, 5)} << four;
+}
+
+void TestCatchGame::fieldKeepsEveryMarkWhole()
+{
+    QFETCH(QList<CellPrint>, prints);
+    QFETCH(CellLook, look);
+    CatchMarks marks;
+    marks.apply(prints);
+    QCOMPARE(marks.look(5, 5, QStringLiteral("45")), look);
+}
+
+void TestCatchGame::tapWalkTakesTheLongerWayFirst_data()
+{
+    // The cursor stands on (14, 9).
+    QTest::addColumn<QPoint>("tapped");
+    QTest::addColumn<std::optional<CatchMove>>("step");
+    QTest::newRow("further across than down: across") << QPoint(20, 11) << std::optional(CatchMove::Right);
+    QTest::newRow("further up than across: up") << QPoint(13, 3) << std::optional(CatchMove::Up);
+    QTest::newRow("as far down as across: across") << QPoint(11, 12) << std::optional(CatchMove::Left);
+    QTest::newRow("straight down") << QPoint(14, 16) << std::optional(CatchMove::Down);
+    QTest::newRow("on the cursor: no step") << QPoint(14, 9) << std::optional<CatchMove>();
+    QTest::newRow("beyond the field: towards its edge") << QPoint(40, 9) << std::optional(CatchMove::Right);
+}
+
+void TestCatchGame::tapWalkTakesTheLongerWayFirst()
+{
+    QFETCH(QPoint, tapped);
+    QFETCH(std::optional<CatchMove>, step);
+    ScriptedRandom random;
+    CatchGameState state;
+    CatchGame game(state, random);
+    game.start();
+    QCOMPARE(game.stepToward(tapped.x(), tapped.y()), step);
+    // Step by step the walk ends on the cell, or on the field's edge nearest to it.
+    for (int steps = 0; steps < 100; ++steps)
+        if (const auto next = game.stepToward(tapped.x(), tapped.y()))
+            game.move(*next);
+    QCOMPARE(cursorOf(state), QPoint(std::min(tapped.x(), 24), tapped.y()));
+}
+
+void TestCatchGame::screenReaderHearsTheStepsFromThePlus_data()
+{
+    QTest::addColumn<QString>("digits");
+    QTest::addColumn<QPoint>("digit"); // where the next one stands; the cursor is on (14, 9)
+    QTest::addColumn<QString>("spoken");
+    QTest::newRow("right and up") << "3456789" << QPoint(18, 7) << "Die 3: 4 rechts, 2 oben";
+    QTest::newRow("left and down") << "0123456789" << QPoint(4, 10) << "Die 0: 10 links, 1 unten";
+    QTest::newRow("straight down") << "789" << QPoint(14, 12) << "Die 7: 3 unten";
+    QTest::newRow("one to the left") << "9" << QPoint(13, 9) << "Die 9: 1 links";
+    QTest::newRow("under the cursor") << "5" << QPoint(14, 9) << "Die 5: auf dem Plus";
+    QTest::newRow("all caught") << "" << QPoint(14, 9) << "Alle Ziffern gefangen";
+}
+
+void TestCatchGame::screenReaderHearsTheStepsFromThePlus()
+{
+    QFETCH(QString, digits);
+    QFETCH(QPoint, digit);
+    QFETCH(QString, spoken);
+    ScriptedRandom random;
+    CatchGameState state;
+    CatchGame game(state, random);
+    game.start();
+    state.DigitsToCatch = digits;
+    state.DigitColumns[1] = qint16(digit.x());
+    state.DigitRows[1] = qint16(digit.y());
+    QCOMPARE(game.spokenField(), spoken);
+    QCOMPARE(game.spokenNextDigit(), QStringLiteral("Nächste Ziffer: ") + (digits.isEmpty() ? "keine" : digits.left(1)));
 }
 
 QTEST_APPLESS_MAIN(TestCatchGame)
