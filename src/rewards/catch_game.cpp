@@ -121,6 +121,9 @@ QString CatchGame::spokenField() const
 {
     if (isOver())
         return QStringLiteral("Alle Ziffern gefangen");
+    // Only what the field shows is said: before the first jump the digits are not drawn.
+    if (look(m_state.DigitColumns[1], m_state.DigitRows[1]).digit != m_state.DigitsToCatch.at(0))
+        return QStringLiteral("Die %1: noch nicht zu sehen").arg(nextDigit());
     const int across = m_state.DigitColumns[1] - m_state.CursorColumn;
     const int down = m_state.DigitRows[1] - m_state.CursorRow;
     QStringList steps;

@@ -62,7 +62,7 @@ public:
     // longer way first); none once it stands there.
     std::optional<CatchMove> stepToward(int column, int row) const;
 
-    // For a screen reader: where the next digit stands from the cursor, in steps.
+    // For a screen reader: where the next digit stands from the cursor, in steps, once it is shown.
     QString spokenField() const;
     QString spokenNextDigit() const;
     static QString spokenSpeed(int seconds);

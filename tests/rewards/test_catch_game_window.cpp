@@ -337,7 +337,7 @@ void TestCatchGameWindow::tapWalksTheCursorThereStepByStep()
     QCOMPARE(game.cursor(), QPoint(15, 9)); // the first step at once
     QVERIFY(QTest::qWaitFor([&] { return game.cursor() == QPoint(17, 12); }));
     QCOMPARE(game.state.DigitsToCatch, QStringLiteral("123456789")); // caught on the way, as by a key
-    QCOMPARE(game.board()->accessibleName(), QStringLiteral("Die 1: 12 links, 7 oben"));
+    QCOMPARE(game.board()->accessibleName(), QStringLiteral("Die 1: 12 links, 7 oben")); // shown since the catch
     QCOMPARE(game.control("Bezeichnung3")->accessibleName(), QStringLiteral("Nächste Ziffer: 1"));
 
     // An arrow key takes over from a walk; at rest only the game's own timer runs.
