@@ -163,7 +163,7 @@ def catch(way):
             time.sleep(0.2)
             continue
         dx, dy = steps
-        if said == '3' and abs(dx) + abs(dy) == 1:
+        if said == '3' and abs(dx) + abs(dy) == 1 and way == 'keys':
             shot(f'catch-{way}-beside-the-3')
         if way == 'keys':
             before = board.name
@@ -177,6 +177,8 @@ def catch(way):
         beside = (digit[0] - (dx > 0) + (dx < 0), digit[1] - (dx == 0) * ((dy > 0) - (dy < 0)))
         for target in (beside, digit):  # the digit's picture with the "+" away from it, then beside it
             picture = crop(*digit)
+            if said == '3' and target == digit:
+                shot(f'catch-{way}-beside-the-3')
             if heard() == (said, (digit[0] - cursor[0], digit[1] - cursor[1])):
                 samples.setdefault(said, []).append(picture)
             tap(middle(*target))
