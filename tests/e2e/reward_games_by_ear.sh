@@ -19,7 +19,7 @@ export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 WITH_WINDOW_MANAGER=1 start_x_session "$1" "$2"
 [ -n "$(find_window '^Schriftliche Multiplikation$')" ] || fail "the main menu did not appear"
 sleep 1
-/usr/bin/python3 "$here/reward_pupil.py" "${WAY:-keys}" "$ARTIFACTS"
+/usr/bin/python3 -B "$here/reward_pupil.py" "${WAY:-keys}" "$ARTIFACTS"
 screenshot "e2e-rewards-${WAY:-keys}-back"
 kill -0 "$APP_PID" || fail "the program ended"
 echo "e2e: both reward games played by ${WAY:-keys}, read through AT-SPI; screenshots in $ARTIFACTS"
