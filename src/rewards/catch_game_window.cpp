@@ -120,6 +120,8 @@ void CatchGameWindow::buildControls()
     m_speedBar->setValue(startSpeed);
     m_speedBar->setFocusPolicy(Qt::StrongFocus);
     m_speedBar->setAccessibleName(CatchGame::spokenSpeed(startSpeed));
+    // The arrow keys belong to the game; the page keys still set the speed.
+    m_speedBar->setAccessibleDescription(QStringLiteral("Bild auf: schneller, Bild ab: langsamer"));
     setTabOrder(previous, m_speedBar);
     connect(m_speedBar, &QScrollBar::valueChanged, this, &CatchGameWindow::speedChanged);
 

@@ -2,10 +2,9 @@
 # SPDX-FileCopyrightText: 2026 Rechenheft contributors
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-"""A pupil who earns both rewards in the one-row trainer by keys and plays each game offered, knowing the
-program as a screen reader reads it (AT-SPI):   reward_pupil.py keys|taps ARTIFACTS
-  keys: memory by the focus frame, Space and Return; catching by the spoken steps and the arrow keys
-  taps: both by taps, whole on the screen; the digit to catch next pictured with the "+" away and beside"""
+"""A pupil who earns both rewards by keys and plays each game as a screen reader reads it (AT-SPI):
+  reward_pupil.py keys ARTIFACTS   memory by the focus frame and Space or Return, catching by the spoken steps
+  reward_pupil.py taps ARTIFACTS   both by taps, whole on the screen, the next digit compared on screenshots"""
 import os
 import re
 import subprocess
@@ -13,7 +12,7 @@ import sys
 import time
 
 import pyatspi
-from screen_reader_pupil import FIELD, TASK, box, digit_for, everything, fail, has, wait_for, xdotool
+from screen_reader_pupil import answer, box, everything, fail, has, wait_for, xdotool
 
 WAY, ARTIFACTS = sys.argv[1:3]
 SCALE = float(os.environ.get('QT_SCALE_FACTOR', 1))  # Qt tells a screen reader its places unscaled
@@ -42,7 +41,7 @@ def shot(name):
     subprocess.run(['import', '-window', 'root', f'{ARTIFACTS}/e2e-{name}.png'])
 
 
-def close_box(title, game=None):  # the box, which may bear its game's title, closed by Return
+def close_box(title, game):  # the box that bears its game's title, closed by Return
     boxes = lambda: [w for w in box(title) if w != game]
     xdotool('windowfocus', wait_for(boxes, f'the "{title}" box')[0], 'key', 'Return')
     wait_for(lambda: not boxes(), f'"{title}" closing')
@@ -54,19 +53,6 @@ def whole_on_screen(title):  # with its frame, as x_session.sh measures it
     if min(x, y) < 0 or x + w > 1024 or y + h > 768:
         fail(f'{title} framed at {x},{y} ({w}x{h}) leaves the 1024x768 screen')
     print(f'{title}: whole on the screen, framed {w}x{h} at {x},{y}')
-
-
-def earn(tasks):  # each digit worked out from the names of the task and of the field with the focus
-    for _ in range(tasks):
-        shown = named(TRAINER, '.+')
-        task = next(m for o in shown if (m := TASK.fullmatch(o.name)))
-        fields = [o for o in shown if FIELD.fullmatch(o.name)]
-        while not box('Malaufgabe'):
-            field = wait_for(lambda: next((o for o in fields if has(o, pyatspi.STATE_FOCUSED)), None), 'a field')
-            before, m = field.name, FIELD.fullmatch(field.name)
-            xdotool('key', digit_for(m[1], m[2], int(task[1]), task[2]))
-            wait_for(lambda: field.name != before or box('Malaufgabe'), f'a digit in "{before}"', 5)
-        close_box('Malaufgabe')
 
 
 def memory(game):  # as one who remembers every face read; by keys the frame goes card by card
@@ -128,8 +114,6 @@ def catch(game):  # towards the next digit as the field's spoken name says, by a
             time.sleep(0.2)
         elif WAY == 'keys':
             before, (dx, dy) = board.name, steps
-            if said == '3' and abs(dx) + abs(dy) == 1:
-                shot('catch-keys-beside-the-3')
             xdotool('key', 'Right' if dx > 0 else 'Left' if dx < 0 else 'Down' if dy > 0 else 'Up')
             moves += 1
             wait_for(lambda: board.name != before, f'a step from "{before}"', 3)
@@ -137,8 +121,8 @@ def catch(game):  # towards the next digit as the field's spoken name says, by a
         else:
             digit = (cursor[0] + steps[0], cursor[1] + steps[1])
             # Beside the digit on the cursor's side, so the walk there does not catch it yet.
-            beside = (digit[0] - (steps[0] > 0) + (steps[0] < 0), digit[1] - (steps[0] == 0) * (steps[1] > 0)
-                      + (steps[0] == 0) * (steps[1] < 0))
+            beside = (digit[0] - (steps[0] > 0) + (steps[0] < 0),
+                      digit[1] - (steps[0] == 0) * ((steps[1] > 0) - (steps[1] < 0)))
             for target in (beside, digit):  # the digit pictured with the "+" away from it, then beside it
                 x, y = cell(*digit)
                 picture = subprocess.run(['import', '-window', 'root', '-crop', f'{size - 4}x{size - 4}+{x + 2}+{y + 2}',
@@ -166,9 +150,8 @@ def catch(game):  # towards the next digit as the field's spoken name says, by a
 
 if __name__ == '__main__':
     tap(*extents(named('Schriftliche Multiplikation', 'Einreihige Multiplikation')[0]))
-    start = time.time()
-    earn(18)
-    print(f'18 tasks solved by keys in {time.time() - start:.0f} s')
+    for _ in range(18):
+        answer(TRAINER, 'keys')
     for _ in range(2):  # both invitations are shown; each game leads back to the trainer
         tap(*extents(named(TRAINER, 'Du hast eine Belohnung.*')[-1]))
         title = wait_for(lambda: next((t for t in ('Memory', 'Zahlfange') if box(t)), None), 'a game')

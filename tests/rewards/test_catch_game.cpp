@@ -39,8 +39,6 @@ private slots:
     void tenCatchesEndTheGameOnce();
     void fieldKeepsEveryMarkWhole_data();
     void fieldKeepsEveryMarkWhole();
-    void tapWalkTakesTheLongerWayFirst_data();
-    void tapWalkTakesTheLongerWayFirst();
     void screenReaderHearsTheStepsFromThePlus_data();
     void screenReaderHearsTheStepsFromThePlus();
 };
@@ -236,33 +234,6 @@ void TestCatchGame::fieldKeepsEveryMarkWhole()
     CatchMarks marks;
     marks.apply(prints);
     QCOMPARE(marks.look(5, 5, QStringLiteral("45")), look);
-}
-
-void TestCatchGame::tapWalkTakesTheLongerWayFirst_data()
-{
-    // The cursor stands on (14, 9).
-    QTest::addColumn<QPoint>("tapped");
-    QTest::addColumn<std::optional<CatchMove>>("step");
-    QTest::newRow("further across than down: across") << QPoint(20, 11) << std::optional(CatchMove::Right);
-    QTest::newRow("further up than across: up") << QPoint(13, 3) << std::optional(CatchMove::Up);
-    QTest::newRow("as far down as across: across") << QPoint(11, 12) << std::optional(CatchMove::Left);
-    QTest::newRow("beyond the field: towards its edge") << QPoint(40, 9) << std::optional(CatchMove::Right);
-}
-
-void TestCatchGame::tapWalkTakesTheLongerWayFirst()
-{
-    QFETCH(QPoint, tapped);
-    QFETCH(std::optional<CatchMove>, step);
-    ScriptedRandom random;
-    CatchGameState state;
-    CatchGame game(state, random);
-    game.start();
-    QCOMPARE(game.stepToward(tapped.x(), tapped.y()), step);
-    // Step by step the walk ends on the cell, or on the field's edge nearest to it.
-    for (int steps = 0; steps < 100; ++steps)
-        if (const auto next = game.stepToward(tapped.x(), tapped.y()))
-            game.move(*next);
-    QCOMPARE(cursorOf(state), QPoint(std::min(tapped.x(), 24), tapped.y()));
 }
 
 void TestCatchGame::screenReaderHearsTheStepsFromThePlus_data()

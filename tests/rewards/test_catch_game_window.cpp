@@ -347,8 +347,8 @@ void TestCatchGameWindow::tapWalksTheCursorThereStepByStep()
     for (QTimer *timer : game.window.findChildren<QTimer *>())
         QCOMPARE(timer->isActive(), timer == game.timer());
     QCOMPARE(game.window.focusWidget(), game.board());
-    game.speedBar()->setValue(1);
-    QCOMPARE(game.speedBar()->accessibleName(), QStringLiteral("Geschwindigkeit: jede Sekunde ein Sprung"));
+    QTest::keyClick(game.speedBar(), Qt::Key_PageUp); // the page keys set the speed
+    QCOMPARE(game.speedBar()->accessibleName(), QStringLiteral("Geschwindigkeit: alle 6 Sekunden ein Sprung"));
 }
 
 QTEST_MAIN(TestCatchGameWindow)

@@ -38,8 +38,6 @@ private slots:
     void everyDealHoldsEachValueExactlyTwice();
     void clicksTurnCardsAsTheRulesSay_data();
     void clicksTurnCardsAsTheRulesSay();
-    void keysStepAlongTheColumnsAndAcross_data();
-    void keysStepAlongTheColumnsAndAcross();
     void screenReaderHearsEachCardsPlaceAndFace_data();
     void screenReaderHearsEachCardsPlaceAndFace();
 };
@@ -114,28 +112,6 @@ void TestMemoryGame::clicksTurnCardsAsTheRulesSay()
     QCOMPARE(looks(game), allDownBut(open));
     for (const auto &[card, look] : open) // open and found cards show their faces
         QCOMPARE(game.caption(card), MemoryGame::faceText((card + 1) / 2));
-}
-
-void TestMemoryGame::keysStepAlongTheColumnsAndAcross_data()
-{
-    using Step = MemoryGame::CardStep;
-    QTest::addColumn<int>("from");
-    QTest::addColumn<Step>("step");
-    QTest::addColumn<int>("to");
-    QTest::newRow("down the left column") << 1 << Step::Down << 2;
-    QTest::newRow("across to the card in the same row") << 3 << Step::Right << 12;
-    QTest::newRow("back across") << 12 << Step::Left << 3;
-    QTest::newRow("the top card stays on up") << 10 << Step::Up << 10;
-    QTest::newRow("the bottom card stays on down") << 9 << Step::Down << 9;
-    QTest::newRow("the right column stays on right") << 18 << Step::Right << 18;
-}
-
-void TestMemoryGame::keysStepAlongTheColumnsAndAcross()
-{
-    QFETCH(int, from);
-    QFETCH(MemoryGame::CardStep, step);
-    QFETCH(int, to);
-    QCOMPARE(MemoryGame::cardBeside(from, step), to);
 }
 
 void TestMemoryGame::screenReaderHearsEachCardsPlaceAndFace_data()
