@@ -117,6 +117,8 @@ void AppShell::startCatchGame(TrainerWindow *from)
     CatchGameWindow *game = catchGame();
     game->prepareGame();
     leaveTrainer(from);
+    // The pupil's zoom goes along into the game.
+    game->placement().setZoom(m_trainerZoom);
     present(game);
 }
 
@@ -124,6 +126,7 @@ void AppShell::startMemoryGame(TrainerWindow *from)
 {
     MemoryGameWindow *game = memoryGame();
     leaveTrainer(from);
+    game->placement().setZoom(m_trainerZoom);
     present(game);
 }
 

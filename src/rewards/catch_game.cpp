@@ -5,7 +5,10 @@
 
 #include "shell/random_source.h"
 
+#include <QStringList>
+
 #include <algorithm>
+#include <cstdlib>
 
 CatchGame::CatchGame(CatchGameState &state, RandomSource &random)
     : m_state(state)
@@ -22,6 +25,7 @@ void CatchGame::start()
         m_state.DigitRows[i] = qint16(i + 3);
     }
     m_state.DigitsToCatch = allDigits();
+    m_marks.clear();
 }
 
 CatchTurn CatchGame::move(CatchMove direction)
@@ -41,6 +45,7 @@ CatchTurn CatchGame::move(CatchMove direction)
     m_state.CursorColumn = qint16(column);
     m_state.CursorRow = qint16(row);
     catchStep(turn);
+    m_marks.apply(turn.prints);
     return turn;
 }
 
@@ -52,6 +57,7 @@ CatchTurn CatchGame::tick()
     printDigits(turn.prints, Ink::Erase);
     turn.prints.append(scatterDigits());
     catchStep(turn);
+    m_marks.apply(turn.prints);
     return turn;
 }
 
@@ -98,4 +104,46 @@ void CatchGame::catchStep(CatchTurn &turn)
     }
     turn.prints.append({cursorMark, m_state.CursorColumn, m_state.CursorRow, Ink::Draw});
     turn.won = isOver();
+}
+
+std::optional<CatchMove> CatchGame::stepToward(int column, int row) const
+{
+    const int across = std::clamp(column, firstColumn, lastColumn) - m_state.CursorColumn;
+    const int down = std::clamp(row, firstRow, lastRow) - m_state.CursorRow;
+    if (across == 0 && down == 0)
+        return std::nullopt;
+    if (std::abs(across) >= std::abs(down))
+        return across > 0 ? CatchMove::Right : CatchMove::Left;
+    return down > 0 ? CatchMove::Down : CatchMove::Up;
+}
+
+QString CatchGame::spokenField() const
+{
+    if (isOver())
+        return QStringLiteral("Alle Ziffern gefangen");
+    // Only what the field shows is said: before the first jump the digits are not drawn.
+    if (look(m_state.DigitColumns[1], m_state.DigitRows[1]).digit != m_state.DigitsToCatch.at(0))
+        return QStringLiteral("Die %1: noch nicht zu sehen").arg(nextDigit());
+    const int across = m_state.DigitColumns[1] - m_state.CursorColumn;
+    const int down = m_state.DigitRows[1] - m_state.CursorRow;
+    QStringList steps;
+    if (across != 0)
+        steps.append(QStringLiteral("%1 %2").arg(std::abs(across)).arg(across > 0 ? QStringLiteral("rechts") : QStringLiteral("links")));
+    if (down != 0)
+        steps.append(QStringLiteral("%1 %2").arg(std::abs(down)).arg(down > 0 ? QStringLiteral("unten") : QStringLiteral("oben")));
+    if (steps.isEmpty())
+        steps.append(QStringLiteral("auf dem Plus"));
+    return QStringLiteral("Die %1: %2").arg(nextDigit(), steps.join(QStringLiteral(", ")));
+}
+
+QString CatchGame::spokenNextDigit() const
+{
+    return QStringLiteral("Nächste Ziffer: %1").arg(isOver() ? QStringLiteral("keine") : nextDigit());
+}
+
+QString CatchGame::spokenSpeed(int seconds)
+{
+    if (seconds == 1)
+        return QStringLiteral("Geschwindigkeit: jede Sekunde ein Sprung");
+    return QStringLiteral("Geschwindigkeit: alle %1 Sekunden ein Sprung").arg(seconds);
 }

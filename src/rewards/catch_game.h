@@ -4,27 +4,17 @@
 #pragma once
 
 #include "rewards/catch_game_state.h"
+#include "rewards/catch_marks.h"
 
 #include <QChar>
 #include <QList>
 #include <QString>
 
+#include <optional>
+
 class RandomSource;
 
 enum class CatchMove { Left, Up, Down, Right };
-
-// Print in the drawing colour, or in the background colour, which wipes an earlier print.
-enum class Ink { Draw, Erase };
-
-// One character printed into a cell of the play field.
-struct CellPrint {
-    QChar character;
-    int column = 0;
-    int row = 0;
-    Ink ink = Ink::Draw;
-
-    friend bool operator==(const CellPrint &, const CellPrint &) = default;
-};
 
 // What one move or one tick did: the prints to replay on the field, in order.
 struct CatchTurn {
@@ -51,7 +41,7 @@ public:
 
     CatchGame(CatchGameState &state, RandomSource &random);
 
-    // A fresh game: cursor in the middle, digit i parked on cell (i + 3, i + 3).
+    // A fresh game on an empty field: cursor in the middle, digit i parked on cell (i + 3, i + 3).
     void start();
     // Wipes the cursor, moves it one cell (kept inside the field) and looks for a catch.
     CatchTurn move(CatchMove direction);
@@ -66,10 +56,22 @@ public:
     // The digit to catch next; empty once all are caught.
     QString nextDigit() const { return m_state.DigitsToCatch.left(1); }
 
+    // What the prints of this game have left on a cell of the field.
+    CellLook look(int column, int row) const { return m_marks.look(column, row, m_state.DigitsToCatch); }
+    // The move that brings the cursor one cell nearer to a cell of the field (the
+    // longer way first); none once it stands there.
+    std::optional<CatchMove> stepToward(int column, int row) const;
+
+    // For a screen reader: where the next digit stands from the cursor, in steps, once it is shown.
+    QString spokenField() const;
+    QString spokenNextDigit() const;
+    static QString spokenSpeed(int seconds);
+
 private:
     void printDigits(QList<CellPrint> &prints, Ink ink) const;
     void catchStep(CatchTurn &turn);
 
     CatchGameState &m_state;
     RandomSource &m_random;
+    CatchMarks m_marks;
 };

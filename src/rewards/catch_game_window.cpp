@@ -3,6 +3,7 @@
 
 #include "rewards/catch_game_window.h"
 
+#include "rewards/catch_board.h"
 #include "rewards/reward_look.h"
 #include "rewards/reward_shape.h"
 #include "rewards/triangle_button.h"
@@ -14,7 +15,6 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QPainter>
 #include <QPushButton>
 #include <QScopedValueRollback>
 #include <QScrollBar>
@@ -24,12 +24,8 @@ namespace {
 const QString windowTitleText = QStringLiteral("Zahlfange");
 const QString endMessage = QStringLiteral("  Das Spiel ist beendet!");
 
-
 constexpr int clientWidth = 7245; // twips
 constexpr int clientHeight = 5085;
-constexpr int twipsPerPoint = 20;
-constexpr int cellPoints = 14;
-constexpr qreal drawingPointSize = 13.5;
 constexpr int nextDigitPointSize = 24;
 constexpr int speedLabelPointSize = 8;
 constexpr int millisecondsPerSecond = 1000;
@@ -37,16 +33,13 @@ constexpr int slowest = 10;
 constexpr int fastest = 1;
 constexpr int startSpeed = 7;
 constexpr int initialInterval = 1000;
+constexpr int walkStepMilliseconds = 60; // a tapped cell is reached step by step, each step seen
 
-// Pixels of the window as it is shown, at its scale.
-int cellToPixels(int cell, qreal scale)
+// Names change only when what they say changes: each change is announced to a screen reader.
+void nameForScreenReader(QWidget *widget, const QString &name)
 {
-    return qRound(qreal(cell * cellPoints * twipsPerPoint) / Twips::perPixel * scale);
-}
-
-int pointsToPixels(qreal points, qreal scale)
-{
-    return qRound(points * twipsPerPoint / Twips::perPixel * scale);
+    if (widget->accessibleName() != name)
+        widget->setAccessibleName(name);
 }
 } // namespace
 
@@ -54,20 +47,11 @@ CatchGameWindow::CatchGameWindow(Platform &platform, RandomSource &random, Catch
     : m_platform(platform)
     , m_placement(this, platform, PlacementRule::EachVisit)
     , m_game(state, random)
-    , m_drawColour(Look::ink)
 {
     WindowSetup::fixedWindow(this, QStringLiteral("Form4"), windowTitleText, clientWidth, clientHeight);
     WindowSetup::setBackground(this, RewardLook::background);
 
-    m_drawFont.setFamily(QStringLiteral("Sans Serif"));
-    m_drawFont.setStyleHint(QFont::SansSerif);
-    m_drawFont.setBold(true);
-    m_drawFont.setPointSizeF(drawingPointSize);
-    // Sharp glyphs: a print in the erase colour then wipes exactly what was printed.
-    m_drawFont.setStyleStrategy(QFont::NoAntialias);
-
     buildControls();
-    clearSurface();
     WindowSetup::keepStrayKeysOffButtons(this);
 }
 
@@ -100,7 +84,7 @@ void CatchGameWindow::buildControls()
         button->setToolTip(arrows[i].accessibleName);
         button->setGeometry(Twips::rect(arrows[i].left, 120, 495, 495));
         const CatchMove move = arrows[i].move;
-        connect(button, &QPushButton::clicked, this, [this, move] { moveCursor(move); });
+        connect(button, &QPushButton::clicked, this, [this, move] { steer(move); });
         setTabOrder(previous, button);
         previous = button;
         *targets[i] = button;
@@ -136,7 +120,9 @@ void CatchGameWindow::buildControls()
     m_speedBar->setPageStep(1);
     m_speedBar->setValue(startSpeed);
     m_speedBar->setFocusPolicy(Qt::StrongFocus);
-    m_speedBar->setAccessibleName(QStringLiteral("Geschwindigkeit"));
+    m_speedBar->setAccessibleName(CatchGame::spokenSpeed(startSpeed));
+    // The arrow keys belong to the game; the page keys still set the speed.
+    m_speedBar->setAccessibleDescription(QStringLiteral("Bild auf: schneller, Bild ab: langsamer"));
     setTabOrder(previous, m_speedBar);
     connect(m_speedBar, &QScrollBar::valueChanged, this, &CatchGameWindow::speedChanged);
 
@@ -145,14 +131,18 @@ void CatchGameWindow::buildControls()
     slowLabel->setGeometry(Twips::rect(6240, 240, 735, 255));
     slowLabel->setFont(labelFont);
 
-    auto *playField = new RewardShape(RewardShape::Fill::Hollow, RewardLook::background, Look::shadowInk, this);
-    playField->setObjectName(QStringLiteral("Figur2"));
-    playField->setGeometry(Twips::rect(120, 720, 6975, 4215));
+    m_board = new CatchBoard(m_game, this);
+    setTabOrder(m_speedBar, m_board);
+    connect(m_board, &CatchBoard::cellTapped, this, &CatchGameWindow::cellTapped);
 
     m_timer = new QTimer(this);
     m_timer->setObjectName(QStringLiteral("Zeit1"));
     m_timer->setInterval(initialInterval);
     connect(m_timer, &QTimer::timeout, this, &CatchGameWindow::timerTicked);
+    m_walkTimer = new QTimer(this);
+    m_walkTimer->setSingleShot(true);
+    m_walkTimer->setInterval(walkStepMilliseconds);
+    connect(m_walkTimer, &QTimer::timeout, this, &CatchGameWindow::walkOn);
 
     // The arrow keys and Escape steer the game whichever control has the focus.
     installEventFilter(this);
@@ -163,22 +153,44 @@ void CatchGameWindow::buildControls()
 
 void CatchGameWindow::prepareGame()
 {
-    m_drawColour = Look::ink;
-    m_drawFont.setPointSizeF(drawingPointSize);
-    clearSurface();
+    m_walkTimer->stop();
     m_game.start();
-    m_nextDigit->setText(m_game.nextDigit());
     m_running = true;
     m_timer->setInterval(m_speedBar->value() * millisecondsPerSecond);
     m_timer->start();
-    update();
+    showGame();
+}
+
+void CatchGameWindow::steer(CatchMove direction)
+{
+    m_walkTimer->stop();
+    moveCursor(direction);
 }
 
 void CatchGameWindow::moveCursor(CatchMove direction)
 {
     if (!m_running || m_messageOpen)
         return;
-    replay(m_game.move(direction));
+    showTurn(m_game.move(direction));
+}
+
+void CatchGameWindow::cellTapped(int column, int row)
+{
+    if (!m_running || m_messageOpen)
+        return;
+    m_walkTarget = QPoint(column, row);
+    walkOn();
+}
+
+// One step of the walk to the tapped cell, each a move as an arrow key makes.
+void CatchGameWindow::walkOn()
+{
+    const std::optional<CatchMove> step = m_game.stepToward(m_walkTarget.x(), m_walkTarget.y());
+    if (!step || !m_running || m_messageOpen)
+        return;
+    moveCursor(*step);
+    if (m_running && m_game.stepToward(m_walkTarget.x(), m_walkTarget.y()))
+        m_walkTimer->start();
 }
 
 void CatchGameWindow::timerTicked()
@@ -186,12 +198,13 @@ void CatchGameWindow::timerTicked()
     // No jumps while a message box is open: the end message must come once, after the last catch.
     if (!m_running || m_messageOpen)
         return;
-    replay(m_game.tick());
+    showTurn(m_game.tick());
 }
 
 void CatchGameWindow::speedChanged(int value)
 {
     m_timer->setInterval(value * millisecondsPerSecond);
+    nameForScreenReader(m_speedBar, CatchGame::spokenSpeed(value));
     // Later arrow keys then move the cursor rather than the speed bar.
     m_leftButton->setFocus();
 }
@@ -200,24 +213,28 @@ void CatchGameWindow::askToQuit()
 {
     if (!m_running || m_messageOpen)
         return;
+    m_walkTimer->stop();
     if (RewardLook::confirmQuit(m_platform, windowTitleText, m_messageOpen))
         endGame();
 }
 
-void CatchGameWindow::replay(const CatchTurn &turn)
+void CatchGameWindow::showTurn(const CatchTurn &turn)
 {
-    if (!turn.prints.isEmpty()) {
-        m_prints.append(turn.prints);
-        print(turn.prints);
-        update();
-    }
-    m_nextDigit->setText(m_game.nextDigit());
+    showGame();
     if (turn.won)
         finishGame();
 }
 
+void CatchGameWindow::showGame()
+{
+    m_nextDigit->setText(m_game.nextDigit());
+    nameForScreenReader(m_nextDigit, m_game.spokenNextDigit());
+    m_board->showGame();
+}
+
 void CatchGameWindow::finishGame()
 {
+    m_walkTimer->stop();
     {
         const QScopedValueRollback guard(m_messageOpen, true);
         showInfo(m_platform, endMessage, windowTitleText);
@@ -231,34 +248,9 @@ void CatchGameWindow::endGame()
         return;
     m_running = false;
     m_timer->stop();
+    m_walkTimer->stop();
     hide();
     emit finished();
-}
-
-void CatchGameWindow::print(const QList<CellPrint> &prints)
-{
-    const qreal scale = m_placement.scale().factor();
-    QFont font = m_drawFont;
-    font.setPixelSize(pointsToPixels(m_drawFont.pointSizeF(), scale));
-    QPainter painter(&m_surface);
-    painter.setRenderHint(QPainter::TextAntialiasing, false);
-    painter.setFont(font);
-    const int ascent = painter.fontMetrics().ascent();
-    for (const CellPrint &print : prints) {
-        // The background doubles as the erase colour: a print in it wipes the mark.
-        painter.setPen(print.ink == Ink::Draw ? m_drawColour : RewardLook::background);
-        painter.drawText(QPoint(cellToPixels(print.column, scale), cellToPixels(print.row, scale) + ascent),
-                         QString(print.character));
-    }
-}
-
-void CatchGameWindow::clearSurface()
-{
-    m_prints.clear();
-    const qreal ratio = devicePixelRatioF();
-    m_surface = QImage(size() * ratio, QImage::Format_RGB32);
-    m_surface.setDevicePixelRatio(ratio);
-    m_surface.fill(RewardLook::background);
 }
 
 void CatchGameWindow::centreOnScreen()
@@ -269,10 +261,10 @@ void CatchGameWindow::centreOnScreen()
 bool CatchGameWindow::handleKey(int key)
 {
     switch (key) {
-    case Qt::Key_Left: moveCursor(CatchMove::Left); return true;
-    case Qt::Key_Up: moveCursor(CatchMove::Up); return true;
-    case Qt::Key_Down: moveCursor(CatchMove::Down); return true;
-    case Qt::Key_Right: moveCursor(CatchMove::Right); return true;
+    case Qt::Key_Left: steer(CatchMove::Left); return true;
+    case Qt::Key_Up: steer(CatchMove::Up); return true;
+    case Qt::Key_Down: steer(CatchMove::Down); return true;
+    case Qt::Key_Right: steer(CatchMove::Right); return true;
     case Qt::Key_Escape: askToQuit(); return true;
     default: return false;
     }
@@ -282,13 +274,6 @@ bool CatchGameWindow::event(QEvent *event)
 {
     if (event->type() == QEvent::WindowActivate)
         centreOnScreen();
-    // A window shown at another scale prints the game so far afresh at that scale.
-    if (event->type() == QEvent::Resize && m_surface.size() != size() * devicePixelRatioF()) {
-        const QList<CellPrint> prints = m_prints;
-        clearSurface();
-        m_prints = prints;
-        print(prints);
-    }
     return QWidget::event(event);
 }
 
@@ -302,7 +287,8 @@ bool CatchGameWindow::eventFilter(QObject *watched, QEvent *event)
 void CatchGameWindow::showEvent(QShowEvent *event)
 {
     centreOnScreen();
-    setFocus(Qt::OtherFocusReason);
+    // A screen reader follows the field from the start.
+    m_board->setFocus(Qt::OtherFocusReason);
     QWidget::showEvent(event);
 }
 
@@ -316,10 +302,4 @@ void CatchGameWindow::closeEvent(QCloseEvent *event)
     // The trainer is hidden while a game runs: closing must lead back to it, as quitting does.
     event->accept();
     endGame();
-}
-
-void CatchGameWindow::paintEvent(QPaintEvent *)
-{
-    QPainter painter(this);
-    painter.drawImage(QPoint(0, 0), m_surface);
 }

@@ -6,11 +6,10 @@
 #include "rewards/catch_game.h"
 #include "shell/window_placement.h"
 
-#include <QColor>
-#include <QFont>
-#include <QImage>
+#include <QPoint>
 #include <QWidget>
 
+class CatchBoard;
 class Platform;
 class RandomSource;
 struct CatchGameState;
@@ -24,6 +23,8 @@ class CatchGameWindow : public QWidget {
     Q_OBJECT
 public:
     CatchGameWindow(Platform &platform, RandomSource &random, CatchGameState &state);
+    // Where the window stands and how large it is shown (it follows the trainer's zoom).
+    WindowPlacement &placement() { return m_placement; }
 
     // Sets up a fresh game (shared state, drawing surface, timer at the chosen
     // speed); the caller then hides the trainer and shows this window.
@@ -41,31 +42,30 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
-    void paintEvent(QPaintEvent *event) override;
 
 private:
     void buildControls();
+    // A move asked for by the pupil (arrow key or button): it ends a walk to a tapped cell.
+    void steer(CatchMove direction);
     void moveCursor(CatchMove direction);
+    void cellTapped(int column, int row);
+    void walkOn();
     void timerTicked();
     void speedChanged(int value);
     void askToQuit();
-    void replay(const CatchTurn &turn);
+    void showTurn(const CatchTurn &turn);
+    void showGame();
     void finishGame();
     void endGame();
-    void print(const QList<CellPrint> &prints);
-    void clearSurface();
     void centreOnScreen();
     bool handleKey(int key);
 
     Platform &m_platform;
     WindowPlacement m_placement;
     CatchGame m_game;
-    QImage m_surface;
-    QList<CellPrint> m_prints; // on the surface since it was cleared
-    QColor m_drawColour;
-    QFont m_drawFont;
     bool m_running = false;
     bool m_messageOpen = false;
+    QPoint m_walkTarget; // the cell tapped last, which the cursor walks to
 
     QPushButton *m_quitButton = nullptr;
     QPushButton *m_leftButton = nullptr;
@@ -74,5 +74,7 @@ private:
     QPushButton *m_rightButton = nullptr;
     QLabel *m_nextDigit = nullptr;
     QScrollBar *m_speedBar = nullptr;
+    CatchBoard *m_board = nullptr;
     QTimer *m_timer = nullptr;
+    QTimer *m_walkTimer = nullptr; // runs only while the cursor walks
 };

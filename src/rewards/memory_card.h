@@ -3,9 +3,13 @@
 
 #pragma once
 
+#include "rewards/memory_game.h"
+
 #include <QLabel>
 
-// One card of the memory board: a bordered label that reports a click on it.
+// One card of the memory board: a bordered label that reports a click on it,
+// or Space or Return while it holds the keyboard focus, which it shows with
+// the focus frame; the arrow keys ask for the focus to move on.
 class MemoryCard : public QLabel {
     Q_OBJECT
 public:
@@ -15,9 +19,14 @@ public:
 
 signals:
     void clicked(int number);
+    void stepped(int number, MemoryGame::CardStep step);
 
 protected:
+    void paintEvent(QPaintEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
 
 private:
     int m_number;

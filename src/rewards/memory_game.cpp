@@ -10,11 +10,25 @@ constexpr QChar freeSlot = QLatin1Char('0');
 constexpr QChar cardInPlay = QLatin1Char('1');
 constexpr QChar pairFound = QLatin1Char('0');
 const QString pairValues = QStringLiteral("112233445566778899");
+constexpr int cardsPerColumn = MemoryGame::cardCount / 2;
 } // namespace
 
 QString MemoryGame::faceText(int value)
 {
     return QStringLiteral("%1 * %2").arg(value).arg(10 - value);
+}
+
+int MemoryGame::cardBeside(int card, CardStep step)
+{
+    const int place = (card - 1) % cardsPerColumn;
+    const bool left = card <= cardsPerColumn;
+    switch (step) {
+    case CardStep::Up: return place > 0 ? card - 1 : card;
+    case CardStep::Down: return place < cardsPerColumn - 1 ? card + 1 : card;
+    case CardStep::Left: return left ? card : card - cardsPerColumn;
+    case CardStep::Right: return left ? card + cardsPerColumn : card;
+    }
+    return card;
 }
 
 MemoryGame::ClickResult MemoryGame::clickCard(int card, RandomSource &random)
@@ -71,6 +85,17 @@ MemoryGame::CardLook MemoryGame::look(int card) const
 QString MemoryGame::caption(int card) const
 {
     return look(card) == CardLook::FaceDown ? QString() : faceText(valueOf(card));
+}
+
+QString MemoryGame::spokenName(int card) const
+{
+    QString shows;
+    switch (look(card)) {
+    case CardLook::FaceDown: shows = QStringLiteral("verdeckt"); break;
+    case CardLook::FaceUp: shows = caption(card); break;
+    case CardLook::Found: shows = QStringLiteral("gefunden, ") + caption(card); break;
+    }
+    return QStringLiteral("Karte %1: %2").arg(card).arg(shows);
 }
 
 void MemoryGame::shuffleBoard(RandomSource &random)

@@ -17,9 +17,13 @@ public:
 
     enum class CardLook { FaceDown, FaceUp, Found };
     enum class ClickResult { Ignored, Turned, PairFound, AllPairsFound };
+    enum class CardStep { Up, Down, Left, Right };
 
     // "v * (10 - v)" for the pair value v.
     static QString faceText(int value);
+    // The card a step of the keys leads to: up and down its column of nine,
+    // across to the other column; at an edge it stays.
+    static int cardBeside(int card, CardStep step);
 
     // Card numbers run from 1 to 18.
     ClickResult clickCard(int card, RandomSource &random);
@@ -30,6 +34,8 @@ public:
     CardLook look(int card) const;
     // The face while the card is up, empty while it is down.
     QString caption(int card) const;
+    // For a screen reader: the card's place and what it shows.
+    QString spokenName(int card) const;
     // Digit k is the pair value of card k.
     QString boardValues() const { return m_values; }
     // Digit k is '1' while card k is in play, '0' once its pair is found.

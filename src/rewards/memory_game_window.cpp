@@ -71,9 +71,10 @@ void MemoryGameWindow::buildControls()
         const int place = (card - 1) % cardsPerColumn;
         const int left = card <= cardsPerColumn ? leftColumn : rightColumn;
         label->setGeometry(Twips::rect(left, firstCardTop + place * cardPitch, cardWidth, cardHeight));
-        // The face stays the label's own text for screen readers; the number only describes it.
-        label->setAccessibleDescription(QStringLiteral("Karte %1").arg(card));
         connect(label, &MemoryCard::clicked, this, &MemoryGameWindow::cardClicked);
+        connect(label, &MemoryCard::stepped, this, [this](int from, MemoryGame::CardStep step) {
+            m_cards.at(MemoryGame::cardBeside(from, step) - 1)->setFocus(Qt::OtherFocusReason);
+        });
         m_cards.append(label);
     }
 }
@@ -138,6 +139,9 @@ void MemoryGameWindow::showBoard()
         font.setItalic(found);
         label->setFont(font);
         label->setText(m_game.caption(card));
+        // Only a change is announced to a screen reader.
+        if (const QString spoken = m_game.spokenName(card); label->accessibleName() != spoken)
+            label->setAccessibleName(spoken);
     }
 }
 
@@ -145,7 +149,9 @@ void MemoryGameWindow::showEvent(QShowEvent *event)
 {
     // Placed once; afterwards the window comes back wherever the pupil left it.
     m_placement.visit();
-    setFocus(Qt::OtherFocusReason);
+    // The keys come back to the card they left, never to a command a stray key would press.
+    auto *card = qobject_cast<MemoryCard *>(focusWidget());
+    (card ? card : m_cards.first())->setFocus(Qt::OtherFocusReason);
     QWidget::showEvent(event);
 }
 

@@ -18,6 +18,8 @@ class MemoryGameWindow : public QWidget {
     Q_OBJECT
 public:
     MemoryGameWindow(Platform &platform, RandomSource &random);
+    // Where the window stands and how large it is shown (it follows the trainer's zoom).
+    WindowPlacement &placement() { return m_placement; }
 
     // The board as it stands; it survives hiding and showing the window.
     const MemoryGame &game() const { return m_game; }

@@ -37,6 +37,7 @@ inline const QColor listInk(255, 255, 0);       // worksheet rows on the panel c
 inline const QColor catchInvitationInk(0, 192, 0);
 inline const QColor memoryInvitationInk(192, 192, 192);
 inline const QColor foundCard(0, 0, 255);       // a memory pair that was found
+inline const QColor cursorOnDigit(255, 215, 0); // the catching game's cell where the "+" stands on a digit
 
 // Fields.
 inline const QColor writingField(250, 250, 255); // behind carries

@@ -98,6 +98,18 @@ QString taskFault(TrainerWindow *trainer)
     }
     return sum == product ? QString() : QStringLiteral("the partial products add up to %1, not %2").arg(sum).arg(product);
 }
+// The games' own inputs: keys to the card that holds the focus frame, taps on the catching field.
+void sendGameInput(QWidget *game, MixingRandomSource &monkey)
+{
+    const Qt::Key keys[] = {Qt::Key_Space, Qt::Key_Return, Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down,
+                            Qt::Key_Tab};
+    if (qobject_cast<MemoryGameWindow *>(game)) {
+        QTest::keyClick(game->focusWidget() ? game->focusWidget() : game, keys[monkey.draw(0, 6)]);
+    } else if (auto *field = game->findChild<QWidget *>(QStringLiteral("Figur2"))) {
+        const QPoint where(monkey.draw(0, field->width() - 1), monkey.draw(0, field->height() - 1));
+        QTest::mouseClick(field, Qt::LeftButton, {}, where);
+    }
+}
 } // namespace
 
 void TestMonkey::randomInputKeepsEveryWindowAndPointRight_data()
@@ -199,6 +211,8 @@ void TestMonkey::randomInputKeepsEveryWindowAndPointRight()
             window->close();
         } else if (choice < 0.06) {
             QTest::keyClick(window, Qt::Key(keys[monkey.draw(0, 9)]));
+        } else if (choice < 0.4 && (window == shell.catchGame() || window == shell.memoryGame())) {
+            sendGameInput(window, monkey);
         } else {
             QList<QWidget *> targets;
             QList<DigitField *> fields;

@@ -23,8 +23,8 @@ private slots:
     void catchInvitationStartsThePreparedGame();
     void quittingTheCatchGameReturnsToTheTrainerWithItsPoints();
     void memoryInvitationSendsTheRocketBack();
-    void closingAGameWindowReturnsToTheTrainer_data();
-    void closingAGameWindowReturnsToTheTrainer();
+    void gameTakesTheTrainersZoomAndClosingItLeadsBack_data();
+    void gameTakesTheTrainersZoomAndClosingItLeadsBack();
     void bothInvitationsAreTakenByKeys_data();
     void bothInvitationsAreTakenByKeys();
 
@@ -105,17 +105,18 @@ void TestRewardDispatch::memoryInvitationSendsTheRocketBack()
     QCOMPARE(trainerLabel(QStringLiteral("Bild1"))->y(), 4680 / 15);
 }
 
-void TestRewardDispatch::closingAGameWindowReturnsToTheTrainer_data()
+void TestRewardDispatch::gameTakesTheTrainersZoomAndClosingItLeadsBack_data()
 {
     QTest::addColumn<bool>("memory");
     QTest::newRow("catching game") << false;
     QTest::newRow("memory game") << true;
 }
 
-void TestRewardDispatch::closingAGameWindowReturnsToTheTrainer()
+void TestRewardDispatch::gameTakesTheTrainersZoomAndClosingItLeadsBack()
 {
     QFETCH(bool, memory);
     openTrainer();
+    trainer()->placement().zoom(ZoomStep::In);
     if (memory) {
         solveTasks(18);
         QTest::mouseClick(invitation(QStringLiteral("Bezeichnung14")), Qt::LeftButton);
@@ -124,6 +125,8 @@ void TestRewardDispatch::closingAGameWindowReturnsToTheTrainer()
         QTest::mouseClick(invitation(QStringLiteral("Bezeichnung26")), Qt::LeftButton);
     }
     QWidget *game = memory ? static_cast<QWidget *>(m_shell->memoryGame()) : m_shell->catchGame();
+    QCOMPARE(memory ? m_shell->memoryGame()->placement().zoom() : m_shell->catchGame()->placement().zoom(), 1.25);
+    QCOMPARE(game->width(), qRound((memory ? 6525 : 7245) / 15 * 1.25));
     game->close();
     QVERIFY(!game->isVisible());
     QVERIFY(trainer()->isVisible());

@@ -76,7 +76,9 @@ void TestStrayKeys::strayKeysPressNoButton()
     QVERIFY(target->isVisible());
     QVERIFY(f.platform.messages.isEmpty());
     QCOMPARE(f.shell.printerLock().isSet(), locked);
-    QCOMPARE(f.random.drawn(), drawn); // no new task, no new board
+    // No new task; in the memory game the keys turn the card with the focus frame, as a pupil means them to.
+    if (window != QStringLiteral("memo"))
+        QCOMPARE(f.random.drawn(), drawn);
     if (target != f.shell.mainMenu() && window != QStringLiteral("ORBLABEL"))
         QVERIFY(!f.shell.mainMenu()->isVisible());
 

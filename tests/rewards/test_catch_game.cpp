@@ -37,6 +37,10 @@ private slots:
     void onlyTheNextDigitInOrderIsCaught();
     void tickCatchesADigitThatJumpsOntoTheCursor();
     void tenCatchesEndTheGameOnce();
+    void fieldKeepsEveryMarkWhole_data();
+    void fieldKeepsEveryMarkWhole();
+    void screenReaderHearsTheStepsFromThePlus_data();
+    void screenReaderHearsTheStepsFromThePlus();
 };
 
 void TestCatchGame::scatterKeepsDigitsInDistinctColumnsAndRows_data()
@@ -204,6 +208,60 @@ void TestCatchGame::tenCatchesEndTheGameOnce()
         QVERIFY(turn.prints.isEmpty());
     }
     QCOMPARE(random.drawn() + random.exhausted(), 0);
+}
+
+void TestCatchGame::fieldKeepsEveryMarkWhole_data()
+{
+    // Prints into cell (5, 5) while "45" is still to catch; what the cell then shows.
+    QTest::addColumn<QList<CellPrint>>("prints");
+    QTest::addColumn<CellLook>("look");
+    const CellLook four{u'4', true, false};
+    QTest::newRow("the + on a digit shows with it") << QList{drawn(u'4', 5, 5), drawn(u'+', 5, 5)}
+                                                   << CellLook{u'4', true, true};
+    QTest::newRow("the + wiped off a digit leaves it whole")
+        << QList{drawn(u'4', 5, 5), drawn(u'+', 5, 5), erased(u'+', 5, 5)} << four;
+    QTest::newRow("a caught digit stays where it was caught")
+        << QList{drawn(u'3', 5, 5), drawn(u'+', 5, 5), erased(u'+', 5, 5)} << CellLook{u'3', false, false};
+    QTest::newRow("a digit to catch stands over a caught one") << QList{drawn(u'4', 5, 5), drawn(u'3', 5, 5)} << four;
+    QTest::newRow("a digit jumping off a caught one leaves it whole")
+        << QList{drawn(u'3', 5, 5), drawn(u'4', 5, 5), erased(u'4', 5, 5)} << CellLook{u'3', false, false};
+}
+
+void TestCatchGame::fieldKeepsEveryMarkWhole()
+{
+    QFETCH(QList<CellPrint>, prints);
+    QFETCH(CellLook, look);
+    CatchMarks marks;
+    marks.apply(prints);
+    QCOMPARE(marks.look(5, 5, QStringLiteral("45")), look);
+}
+
+void TestCatchGame::screenReaderHearsTheStepsFromThePlus_data()
+{
+    QTest::addColumn<QString>("digits");
+    QTest::addColumn<QPoint>("jumpedTo"); // where the next one jumped; the cursor is on (14, 9)
+    QTest::addColumn<QString>("spoken");
+    QTest::newRow("before the first jump") << "0123456789" << QPoint() << "Die 0: noch nicht zu sehen";
+    QTest::newRow("right and up") << "3" << QPoint(18, 7) << "Die 3: 4 rechts, 2 oben";
+    QTest::newRow("left and down") << "0" << QPoint(4, 10) << "Die 0: 10 links, 1 unten";
+    QTest::newRow("one to the left") << "9" << QPoint(13, 9) << "Die 9: 1 links";
+    QTest::newRow("all caught") << "" << QPoint() << "Alle Ziffern gefangen";
+}
+
+void TestCatchGame::screenReaderHearsTheStepsFromThePlus()
+{
+    QFETCH(QString, digits);
+    QFETCH(QPoint, jumpedTo);
+    QFETCH(QString, spoken);
+    ScriptedRandom random(catchDraws({jumpedTo}));
+    CatchGameState state;
+    CatchGame game(state, random);
+    game.start();
+    state.DigitsToCatch = digits;
+    if (!jumpedTo.isNull())
+        game.tick();
+    QCOMPARE(game.spokenField(), spoken);
+    QCOMPARE(game.spokenNextDigit(), QStringLiteral("Nächste Ziffer: ") + (digits.isEmpty() ? "keine" : digits.left(1)));
 }
 
 QTEST_APPLESS_MAIN(TestCatchGame)

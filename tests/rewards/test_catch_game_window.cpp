@@ -3,8 +3,8 @@
 
 #include "rewards/catch_game_window.h"
 
+#include "rewards/catch_board.h"
 #include "rewards/catch_game_state.h"
-#include "shell/window_scale.h"
 #include "support/reward_draws.h"
 #include "support/scripted_platform.h"
 
@@ -18,15 +18,6 @@
 namespace {
 const QColor navy(0, 0, 128);
 const QColor background(192, 192, 255);
-constexpr qreal cellPixels = 14 * 20 / 15.0;
-
-// The pixels of a cell that only a mark printed into that very cell reaches,
-// in a window shown at a scale.
-QRect cellArea(int column, int row, qreal scale = 1)
-{
-    return QRect(qRound(column * cellPixels * scale), qRound(row * cellPixels * scale), qRound(16 * scale),
-                 qRound(20 * scale));
-}
 
 // Inside the frame of the play field, where the game prints.
 const QRect playField(9, 49, 463, 279);
@@ -64,6 +55,9 @@ struct CatchFixture {
     QString nextDigit() { return control<QLabel>("Bezeichnung3")->text(); }
     QPoint cursor() const { return {state.CursorColumn, state.CursorRow}; }
     QImage shot() { return window.grab().toImage(); }
+    CatchBoard *board() { return qobject_cast<CatchBoard *>(control("Figur2")); }
+    // Where a cell stands in the window (whose pictures are taken at one pixel a pixel).
+    QRect cellBox(int column, int row) { return board()->cellPixels(column, row).translated(board()->pos()); }
     // One timer tick, delivered as the running timer would deliver it.
     void tick()
     {
@@ -94,8 +88,9 @@ private slots:
     void lastCatchBringsExactlyOneEndMessage_data();
     void lastCatchBringsExactlyOneEndMessage();
     void tickDuringTheQuitQuestionIsHeldBack();
-    void marksAreWipedWhereTheyLeftAndSurviveARepaint_data();
-    void marksAreWipedWhereTheyLeftAndSurviveARepaint();
+    void fieldShowsEveryMarkWholeAtAnyScale_data();
+    void fieldShowsEveryMarkWholeAtAnyScale();
+    void tapWalksTheCursorThereStepByStep();
 };
 
 void TestCatchGameWindow::windowIsCentredWhenShown()
@@ -290,44 +285,70 @@ void TestCatchGameWindow::tickDuringTheQuitQuestionIsHeldBack()
     QCOMPARE(game.finished.size(), 1);
 }
 
-void TestCatchGameWindow::marksAreWipedWhereTheyLeftAndSurviveARepaint_data()
+void TestCatchGameWindow::fieldShowsEveryMarkWholeAtAnyScale_data()
 {
-    const QSize large(1280, 1024);
-    const QSize small(1024 / 3, 768 / 3); // 1024 × 768 at a scale factor of 3: the window is shown smaller
     QTest::addColumn<QSize>("screen");
-    QTest::addColumn<QSize>("laterScreen"); // where the window is shown again
-    QTest::newRow("as laid out") << large << large;
-    QTest::newRow("on a small screen") << small << small;
-    QTest::newRow("shown smaller in the middle of a game") << large << small;
+    QTest::newRow("as laid out") << QSize(1280, 1024);
+    QTest::newRow("shown smaller on a small screen") << QSize(1024 / 3, 768 / 3);
 }
 
-void TestCatchGameWindow::marksAreWipedWhereTheyLeftAndSurviveARepaint()
+void TestCatchGameWindow::fieldShowsEveryMarkWholeAtAnyScale()
 {
     QFETCH(QSize, screen);
-    QFETCH(QSize, laterScreen);
     CatchFixture game(screen);
     QVERIFY(QTest::qWaitForWindowExposed(&game.window));
-    const QList<QPoint> cells{{2, 3}, {3, 4}, {4, 5}, {5, 6}, {6, 7}, {7, 8}, {8, 10}, {9, 11}, {10, 12}, {11, 13}};
+    const QList<QPoint> cells{{16, 8}, {3, 4}, {4, 5}, {5, 6}, {6, 7}, {15, 9}, {8, 11}, {9, 12}, {10, 13}, {11, 14}};
     game.random.append(catchDraws(cells));
     game.tick();
-    QTest::keyClick(&game.window, Qt::Key_Right);
-    QVERIFY(pixels(game.shot(), cellArea(15, 9, qreal(game.window.width()) / (7245 / 15))) > 0);
-    QTest::keyClick(&game.window, Qt::Key_Right);
-    const QImage before = game.shot();
-
-    game.platform.screen = laterScreen;
-    game.window.hide();
-    game.window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&game.window));
-    game.window.repaint();
+    const QImage first = game.shot();
+    // Onto the 5 (not the next digit), beside the 0, onto the 0 (caught), and away from it.
+    for (Qt::Key key : {Qt::Key_Right, Qt::Key_Right, Qt::Key_Up, Qt::Key_Up})
+        QTest::keyClick(&game.window, key);
+    QCOMPARE(game.state.DigitsToCatch, QStringLiteral("123456789"));
     const QImage after = game.shot();
-    if (laterScreen == screen)
-        QCOMPARE(after, before);
-    const qreal scale = qreal(game.window.width()) / (7245 / 15);
-    for (const QPoint &cell : cells)
-        QVERIFY2(pixels(after, cellArea(cell.x(), cell.y(), scale)) > 0, "digit drawn");
-    QVERIFY(pixels(after, cellArea(16, 9, scale)) > 0);
-    QCOMPARE(pixels(after, cellArea(15, 9, scale), false), 0);
+    QRegion blank(game.board()->geometry().adjusted(1, 1, -1, -1));
+    for (const QPoint &cell : cells) {
+        const QRect box = game.cellBox(cell.x(), cell.y());
+        QVERIFY2(pixels(first, box) > 0, "digit drawn");
+        QCOMPARE(after.copy(box), first.copy(box));
+        blank -= box;
+    }
+    blank -= game.cellBox(16, 7);
+    QVERIFY(pixels(after, game.cellBox(16, 7)) > 0);
+    for (const QRect &area : blank)
+        QCOMPARE(pixels(after, area, false), 0); // nothing outside the marks' cells
+
+    // The same digit looks the same in any cell; the "+" on one lights its cell and leaves it whole.
+    game.random.append(catchDraws({{20, 16}, {2, 15}, {3, 14}, {4, 13}, {5, 12}, {6, 10}, {7, 5}, {8, 4}, {16, 7}}));
+    game.tick();
+    const QImage jumped = game.shot();
+    QCOMPARE(jumped.copy(game.cellBox(20, 16)), first.copy(game.cellBox(3, 4)));
+    const QImage onNine = jumped.copy(game.cellBox(16, 7));
+    QCOMPARE(onNine.pixelColor(1, 1), QColor(255, 215, 0));
+    QCOMPARE(pixels(onNine, onNine.rect()), pixels(first, game.cellBox(11, 14)));
+}
+
+void TestCatchGameWindow::tapWalksTheCursorThereStepByStep()
+{
+    CatchFixture game;
+    game.state.DigitColumns[1] = 16; // the 0 lies on the way
+    game.state.DigitRows[1] = 11;
+    QTest::mouseClick(game.board(), Qt::LeftButton, {}, game.cellBox(17, 12).center() - game.board()->pos());
+    QCOMPARE(game.cursor(), QPoint(15, 9)); // the first step at once
+    QVERIFY(QTest::qWaitFor([&] { return game.cursor() == QPoint(17, 12); }));
+    QCOMPARE(game.state.DigitsToCatch, QStringLiteral("123456789")); // caught on the way, as by a key
+    QCOMPARE(game.board()->accessibleName(), QStringLiteral("Die 1: 12 links, 7 oben")); // shown since the catch
+    QCOMPARE(game.control("Bezeichnung3")->accessibleName(), QStringLiteral("Nächste Ziffer: 1"));
+
+    // An arrow key takes over from a walk; at rest only the game's own timer runs.
+    QTest::mouseClick(game.board(), Qt::LeftButton, {}, game.cellBox(1, 12).center() - game.board()->pos());
+    QTest::keyClick(game.board(), Qt::Key_Up);
+    QCOMPARE(game.cursor(), QPoint(16, 11));
+    for (QTimer *timer : game.window.findChildren<QTimer *>())
+        QCOMPARE(timer->isActive(), timer == game.timer());
+    QCOMPARE(game.window.focusWidget(), game.board());
+    QTest::keyClick(game.speedBar(), Qt::Key_PageUp); // the page keys set the speed
+    QCOMPARE(game.speedBar()->accessibleName(), QStringLiteral("Geschwindigkeit: alle 6 Sekunden ein Sprung"));
 }
 
 QTEST_MAIN(TestCatchGameWindow)

@@ -38,6 +38,8 @@ private slots:
     void everyDealHoldsEachValueExactlyTwice();
     void clicksTurnCardsAsTheRulesSay_data();
     void clicksTurnCardsAsTheRulesSay();
+    void screenReaderHearsEachCardsPlaceAndFace_data();
+    void screenReaderHearsEachCardsPlaceAndFace();
 };
 
 void TestMemoryGame::faceShowsFactorsAddingUpToTen()
@@ -110,6 +112,31 @@ void TestMemoryGame::clicksTurnCardsAsTheRulesSay()
     QCOMPARE(looks(game), allDownBut(open));
     for (const auto &[card, look] : open) // open and found cards show their faces
         QCOMPARE(game.caption(card), MemoryGame::faceText((card + 1) / 2));
+}
+
+void TestMemoryGame::screenReaderHearsEachCardsPlaceAndFace_data()
+{
+    // With the ordered deal card 15 and card 16 show "8 * 2".
+    QTest::addColumn<QList<int>>("clicks");
+    QTest::addColumn<int>("card");
+    QTest::addColumn<QString>("spoken");
+    QTest::newRow("a card before the deal") << QList<int>{} << 5 << "Karte 5: verdeckt";
+    QTest::newRow("a card turned up") << QList{15} << 15 << "Karte 15: 8 * 2";
+    QTest::newRow("a card still down") << QList{15} << 16 << "Karte 16: verdeckt";
+    QTest::newRow("a found pair") << QList{15, 16} << 16 << "Karte 16: gefunden, 8 * 2";
+    QTest::newRow("an unequal pair turned back") << QList{15, 3, 1} << 15 << "Karte 15: verdeckt";
+}
+
+void TestMemoryGame::screenReaderHearsEachCardsPlaceAndFace()
+{
+    QFETCH(QList<int>, clicks);
+    QFETCH(int, card);
+    QFETCH(QString, spoken);
+    ScriptedRandom random(orderedMemoryDeal());
+    MemoryGame game;
+    for (int k : clicks)
+        game.clickCard(k, random);
+    QCOMPARE(game.spokenName(card), spoken);
 }
 
 QTEST_APPLESS_MAIN(TestMemoryGame)

@@ -70,6 +70,7 @@ private slots:
     void boardComesThroughHelpAndLeavingUnchanged_data();
     void boardComesThroughHelpAndLeavingUnchanged();
     void ninthPairPraisesThenCoversTheBoardAndLeaves();
+    void keysAlonePlayAWholeGameAndTellEachCard();
 };
 
 void TestMemoryGameWindow::windowIsCentredOnItsFirstShowOnly()
@@ -100,7 +101,7 @@ void TestMemoryGameWindow::foundPairTurnsBrightBlueAndItalic()
     for (int k : {3, 4}) {
         QCOMPARE(game.card(k)->text(), QStringLiteral("2 * 8"));
         QCOMPARE(game.look(k), found);
-        QCOMPARE(game.card(k)->grab().toImage().pixelColor(game.card(k)->width() / 2, 3), brightBlue);
+        QCOMPARE(game.card(k)->grab().toImage().pixelColor(6, game.card(k)->height() / 2), brightBlue);
     }
     QCOMPARE(game.look(5), covering);
     QVERIFY(game.platform.messages.isEmpty());
@@ -189,6 +190,37 @@ void TestMemoryGameWindow::ninthPairPraisesThenCoversTheBoardAndLeaves()
     QCOMPARE(game.random.drawn(), 36);
     QCOMPARE(game.card(18)->text(), QStringLiteral("9 * 1"));
     QCOMPARE(game.card(17)->text(), QString());
+}
+
+void TestMemoryGameWindow::keysAlonePlayAWholeGameAndTellEachCard()
+{
+    MemoryFixture game;
+    QCOMPARE(game.window.focusWidget(), game.card(1));
+    const QImage framed = game.card(1)->grab().toImage();
+    QCOMPARE(framed.pixelColor(0, framed.height() / 2), QColor(0, 0, 0)); // the trainers' frame: dark outside,
+    QCOMPARE(framed.pixelColor(2, framed.height() / 2), QColor(255, 255, 255)); // light inside
+    // Up and down a column of nine, across to the other one; at an edge the frame stays.
+    for (auto [key, card] : {std::pair{Qt::Key_Right, 10}, {Qt::Key_Right, 10}, {Qt::Key_Up, 10}, {Qt::Key_Down, 11},
+                             {Qt::Key_Left, 2}, {Qt::Key_Left, 2}, {Qt::Key_Up, 1}}) {
+        QTest::keyClick(game.window.focusWidget(), key);
+        QCOMPARE(game.window.focusWidget(), game.card(card));
+    }
+    QTest::keyClick(game.card(1), Qt::Key_Backtab); // "Hilfe" is on the way
+    QTest::keyClick(game.window.focusWidget(), Qt::Key_Space);
+    QCOMPARE(game.platform.messages.size(), 1);
+    QTest::keyClick(game.window.focusWidget(), Qt::Key_Tab);
+    QCOMPARE(game.card(1)->accessibleName(), QStringLiteral("Karte 1: verdeckt"));
+
+    // Space or Return turns the card with the frame; Tab goes on to the next.
+    for (int k = 1; k <= MemoryGame::cardCount; ++k) {
+        QCOMPARE(game.window.focusWidget(), game.card(k));
+        QTest::keyClick(game.card(k), k % 2 ? Qt::Key_Space : Qt::Key_Return);
+        const QString face = MemoryGame::faceText((k + 1) / 2);
+        if (k < MemoryGame::cardCount)
+            QCOMPARE(game.card(k)->accessibleName(), QStringLiteral("Karte %1: %2%3").arg(k).arg(k % 2 ? "" : "gefunden, ", face));
+        QTest::keyClick(game.card(k), Qt::Key_Tab);
+    }
+    QCOMPARE(game.platform.messageTexts().value(1), QStringLiteral("Prima, du hast es geschafft!") + CR);
 }
 
 QTEST_MAIN(TestMemoryGameWindow)
