@@ -37,19 +37,16 @@ def read_words(pdf):
 def check_grid(pgm):
     """The grid lines every 5 mm from 20 mm on, light squares between them, nothing left of the margin."""
     with open(pgm, "rb") as f:
-        data = f.read()
-    _, width, height, _, pixels = re.match(rb"(P5)\s+(\d+)\s+(\d+)\s+(\d+)\s(.*)", data, re.S).groups()
+        _, width, height, _, pixels = re.match(rb"(P5)\s+(\d+)\s+(\d+)\s+(\d+)\s(.*)", f.read(), re.S).groups()
     width, height = int(width), int(height)
     if abs(width - 2100) > 3 or abs(height - 2970) > 3:
         fail(f"a page of {width} x {height} pixels at 10 per mm, not A4")
     dark = lambda x, y: pixels[y * width + x] < 235
     inked = lambda points: sum(1 for x, y in points if dark(x, y) or dark(x + 1, y)) / len(points)
-    for i in range(COLUMNS + 1):
-        x = (LEFT + SQUARE * i) * 10
+    for x in range(LEFT * 10, (LEFT + SQUARE * COLUMNS) * 10 + 1, SQUARE * 10):
         if inked([(x - 1, y) for y in range(130, 2810, 7)]) < 0.9:
             fail(f"no grid line at {x / 10} mm")
-    for j in range(ROWS + 1):
-        y = (TOP + SQUARE * j) * 10
+    for y in range(TOP * 10, (TOP + SQUARE * ROWS) * 10 + 1, SQUARE * 10):
         if inked([(x, y - 1) for x in range(210, 1990, 7)]) < 0.9:
             fail(f"no grid line at {y / 10} mm from the top")
     if inked([(x, y) for x in range(225, 1975, 50) for y in range(145, 2800, 50)]) > 0.5:
@@ -67,86 +64,59 @@ def number(squares, columns):
 
 
 def check_task(words, row, left, staircase, multi):
-    """One task from its number's square: the task row a · b, then every row under it."""
-    big = {}
-    small = {}
+    """One task from its number's square: the task row a · b, each partial product and the product."""
+    big = {}  # digits of full size, not the carries
     for text, r, c, height, _, _ in words:
-        (big if height > 4 else small).setdefault(r, {})[c] = text
+        if height > 4:
+            big.setdefault(r, {})[c] = text
     task_row = big.get(row, {})
     sign = next((c for c in sorted(task_row) if c > left and task_row[c] == "·"), None)
     if sign is None:
         fail(f"no sign in the task row at square {row}/{left}")
     a, _ = number(task_row, range(left + 2, sign))
     b, ones = number(task_row, range(sign + 1, sign + 5))
-    if sign - (left + 2) < 2 or task_row.get(sign - 1, "").strip() == "" or task_row.get(sign + 1) is None:
-        fail(f"no 'a · b' at square {row}/{left}")
     span = range(left + 2, ones + 1)
     result_row = row + (len(str(b)) + 2 if multi else 2)
     product, end = number(big.get(result_row, {}), span)
     if product != a * b or end != ones:
         fail(f"{a} · {b} is not {product} (ending in square {end})")
-    if multi:
-        partial = []
-        for i, digit in enumerate(str(b)):
-            place = len(str(b)) - 1 - i
-            value, end = number(big.get(row + 1 + i, {}), span)
-            expected = a * int(digit) * (1 if staircase else 10 ** place)
-            if value != expected or end != ones - (place if staircase else 0):
-                fail(f"{a} · {b}: partial product {i + 1} reads {value} ending in square {end}")
-            partial.append(a * int(digit) * 10 ** place)
-        carry = 0
-        for column in range(2, len(str(product)) + 1):
-            carry = (sum(p // 10 ** (column - 2) % 10 for p in partial) + carry) // 10
-            if small.get(result_row - 1, {}).get(ones + 1 - column) != str(carry):
-                fail(f"{a} · {b}: no carry {carry} into column {column} of the sum")
-    else:
-        carry = 0
-        digits = [int(d) for d in reversed(str(a))]
-        multiplier = int(str(b).rstrip("0"))
-        for place in range(1, len(digits)):
-            carry = (digits[place - 1] * multiplier + carry) // 10
-            if small.get(row + 1, {}).get(sign - 1 - place) != str(carry):
-                fail(f"{a} · {b}: no carry {carry} under place {place}")
+    for i, digit in enumerate(str(b) if multi else ""):
+        place = len(str(b)) - 1 - i
+        value, end = number(big.get(row + 1 + i, {}), span)
+        if value != a * int(digit) * (1 if staircase else 10 ** place) or end != ones - (place if staircase else 0):
+            fail(f"{a} · {b}: partial product {i + 1} reads {value} ending in square {end}")
     return f"{a}·{b}"
 
 
 def main():
     parser = argparse.ArgumentParser()
-    parser.add_argument("tasks")
-    parser.add_argument("solutions")
+    parser.add_argument("pdfs", nargs=2)  # the task sheet, the solution sheet
+    parser.add_argument("--pgm", nargs=2, required=True)  # their first pages at 10 pixels a millimetre
     parser.add_argument("--title", required=True)
     parser.add_argument("--count", type=int, required=True)
     parser.add_argument("--first", required=True)
     parser.add_argument("--multi", action="store_true")
     parser.add_argument("--staircase", action="store_true")
-    parser.add_argument("--pgm", nargs=2, required=True)
     args = parser.parse_args()
-    sheets = [read_words(args.tasks), read_words(args.solutions)]
-    tasks = []
+    sheets = [read_words(pdf) for pdf in args.pdfs]
     for sheet, pgm in zip(sheets, args.pgm):
         check_grid(pgm)
         for (width, height), words in sheet:
+            texts = [w[0] for w in words]
             if abs(width - 595.3) > 1.5 or abs(height - 841.9) > 1.5:
                 fail(f"a page of {width} x {height} pt, not A4")
-            texts = [w[0] for w in words]
-            if "Name:" not in texts or "Datum:" not in texts or args.title.split()[0] not in texts:
-                fail("the head lacks the title, 'Name:' or 'Datum:'")
-            if min(w[5] for w in words) < LEFT:
-                fail("a word stands in the left margin")
-            for text, r, c, height, (cx, cy), _ in words:
+            if not {"Name:", "Datum:", args.title.split()[0]} <= set(texts) or min(w[5] for w in words) < LEFT:
+                fail("the head lacks the title, 'Name:' or 'Datum:', or a word stands in the left margin")
+            for text, r, c, _, (cx, _), _ in words:
                 if r >= 5 and re.search(r"\d", text) and not re.fullmatch(r"\d|\d+\)", text):
                     fail(f"'{text}' takes one square for more than one digit")
                 if r >= 5 and len(text) == 1 and abs(cx - (LEFT + SQUARE * (c + 0.5))) > 1.2:
                     fail(f"'{text}' stands between two squares")
-    for _, words in sheets[1]:
-        for text, row, column, _, _, _ in words:
-            if re.fullmatch(r"\d+\)", text):
-                tasks.append((int(text[:-1]), check_task(words, row, column, args.staircase, args.multi)))
-    tasks.sort()
+    tasks = sorted((int(w[0][:-1]), check_task(words, w[1], w[2], args.staircase, args.multi))
+                   for _, words in sheets[1] for w in words if re.fullmatch(r"\d+\)", w[0]))
     if [n for n, _ in tasks] != list(range(1, args.count + 1)) or tasks[0][1] != args.first:
         fail(f"the tasks read {tasks}, not {args.count} from {args.first} on")
-    given = {(p, w[0], w[1], w[2]) for p, (_, words) in enumerate(sheets[0]) for w in words}
-    solved = {(p, w[0], w[1], w[2]) for p, (_, words) in enumerate(sheets[1]) for w in words}
+    given, solved = ({(p, w[0], w[1], w[2]) for p, (_, words) in enumerate(sheet) for w in words} for sheet in sheets)
     if not given < solved or len(solved - given) < 4 * args.count:
         fail("the solution sheet is not the task sheet with the answers added")
     print(f"{args.title}: {len(tasks)} tasks read back and recomputed, {len(solved - given)} answers")
