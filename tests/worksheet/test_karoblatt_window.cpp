@@ -3,6 +3,7 @@
 
 #include "shell/random_source.h"
 #include "shell/twips.h"
+#include "shell/window_scale.h"
 #include "support/scripted_platform.h"
 #include "worksheet/karoblatt_window.h"
 #include "worksheet/worksheet_commands.h"
@@ -18,7 +19,8 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-// A trainer with its sheet shown and "Karoblatt" clicked, on a screen of 1024 x 768 at a scale factor of 3.
+// A trainer with its sheet shown and "Karoblatt" clicked, on a screen of 1024 x 768 at a scale factor of 3;
+// the trainer itself is shown smaller too.
 struct Teacher {
     QWidget trainer;
     ScriptedPlatform platform;
@@ -35,6 +37,7 @@ struct Teacher {
     {
         platform.screen = {341, 256};
         trainer.setFixedSize(Twips::size(7830, 5430));
+        WindowScale::of(&trainer)->setFactor(0.65);
         trainer.show();
         view.build();
         open();
@@ -106,6 +109,9 @@ void TestKaroblattWindow::karoblattOpensOneWindowOfNamedChoicesThatFitsTheScreen
     Teacher teacher(kind);
     QCOMPARE(teacher.window->windowTitle(), u"Karoblatt – "_s + title);
     QVERIFY(teacher.window->isWindow() && teacher.window->width() <= 341 && teacher.window->height() <= 256);
+    // Its controls shown at its own scale, the trainer's left out.
+    const QRect count = teacher.named<QSpinBox>(u"Anzahl der Aufgaben"_s)->geometry();
+    QCOMPARE(count.topLeft(), Twips::point(3360, 240) * WindowScale::factorOf(teacher.window));
     QStringList named;
     for (QWidget *w : teacher.window->findChildren<QWidget *>())
         if (qobject_cast<QSpinBox *>(w) || qobject_cast<QComboBox *>(w) || qobject_cast<QCheckBox *>(w)
