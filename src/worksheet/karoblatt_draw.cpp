@@ -10,7 +10,9 @@
 namespace {
 // Tasks without carries are rare among all: the draw tries this often, then
 // builds one that surely has none (or surely has some).
-constexpr int attempts = 200;
+constexpr int attempts = 2000;
+// Beside a multiplier digit from 5 on only the digits 0 and 1 multiply without a carry.
+constexpr int largestDigitWithoutCarries = 4;
 
 template <typename Choice>
 bool takesIt(Choice choice, int task, int firstTurn)
@@ -43,8 +45,9 @@ QList<int> drawMultiplicand(const KaroblattRules &rules, int digits, int largest
 WrittenMultiplication drawOne(const KaroblattRules &rules, int digits, const Wish &wish, RandomSource &random)
 {
     QList<int> multiplier;
+    const int digitTo = wish.carries ? rules.multiplierDigitTo : std::min(rules.multiplierDigitTo, largestDigitWithoutCarries);
     for (int i = 0; i < rules.multiplierDigits; ++i)
-        multiplier.append(random.draw(rules.multiplierDigitFrom, rules.multiplierDigitTo));
+        multiplier.append(random.draw(rules.multiplierDigitFrom, digitTo));
     const int largest = wish.carries ? 9 : 9 / *std::max_element(multiplier.begin(), multiplier.end());
     QList<int> multiplicand = drawMultiplicand(rules, digits, largest, wish, random);
     multiplier += QList<int>(wish.multiplierZeros, 0);

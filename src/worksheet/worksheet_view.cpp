@@ -41,9 +41,8 @@ QFont listFont()
     font.setFixedPitch(true);
     return font;
 }
-// The list keeps a strip along its bottom, below its rows and beside its scroll
-// bar, for one command; the strip grows and shrinks with the list, the command's
-// font with the window's.
+
+// A strip along the list's bottom, below its rows and beside its scroll bar, holds one command.
 class StripList final : public QListWidget {
 public:
     StripList(QWidget *parent, QPushButton *command)
