@@ -20,12 +20,13 @@ program_packages=(
 package_packages=(file)
 # The test suite: a private X server with a window manager and tools to drive it,
 # the start-up probe, the validators for the menu entry and the AppStream data,
-# lintian and reuse.
+# lintian and reuse, and a print server of the suite's own with a PDF queue.
 test_packages=(
     pkg-config libxcb-damage0-dev
     xvfb xauth xdotool xclip imagemagick poppler-utils openbox wmctrl x11-utils
     desktop-file-utils appstream file lintian reuse
     dbus-daemon at-spi2-core python3-pyatspi
+    cups printer-driver-cups-pdf
 )
 
 install_missing() {

@@ -67,3 +67,8 @@ xdotool key --window "$trainer" Escape ctrl+0
 click_at "$trainer" $(( 400 + 28 )) $(( 8 + 16 )) # "Blatt", at 6000/120 twips
 point_at "$trainer" 500 250
 shoot "$trainer" arbeitsblatt.png
+
+click_at "$trainer" 110 341 # "Karoblatt", along the bottom of the sheet's list
+karoblatt=$(find_window '^Karoblatt')
+[ -n "$karoblatt" ] || fail "the Karoblatt window did not open"
+shoot "$karoblatt" karoblatt.png

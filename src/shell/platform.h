@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "shell/drawn_document.h"
+
 #include <QChar>
 #include <QList>
 #include <QSize>
@@ -66,6 +68,7 @@ public:
     virtual QString pdfFileName(const QString &title, const QString &suggestedName) = 0;
     // Prints on the default printer, or into the PDF file when one is named.
     virtual PrintOutcome print(const PrintDocument &document, const QString &pdfFile) = 0;
+    virtual PrintOutcome print(const DrawnDocument &document, const QString &pdfFile) = 0;
 
     // Clears the clipboard, then puts the text on it as plain text.
     virtual void setClipboardText(const QString &text) = 0;

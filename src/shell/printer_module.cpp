@@ -40,4 +40,11 @@ PrintOutcome print(const PrintDocument &document, const QString &pdfFile)
                                                                    : PrintOutcome::Failed;
 }
 
+PrintOutcome print(const DrawnDocument &document, const QString &pdfFile)
+{
+    const auto f = entryPoint<RechenheftPrintDrawn>("rechenheftPrintDrawn");
+    return f && f(document, pdfFile) == int(PrintOutcome::Printed) ? PrintOutcome::Printed
+                                                                   : PrintOutcome::Failed;
+}
+
 } // namespace PrinterModule

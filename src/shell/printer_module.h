@@ -11,10 +11,12 @@
 namespace PrinterModule {
 bool hasPrinter();
 PrintOutcome print(const PrintDocument &document, const QString &pdfFile);
+PrintOutcome print(const DrawnDocument &document, const QString &pdfFile);
 } // namespace PrinterModule
 
 // The module's entry points, resolved by name.
 extern "C" {
 using RechenheftHasPrinter = bool (*)();
 using RechenheftPrint = int (*)(const PrintDocument &document, const QString &pdfFile);
+using RechenheftPrintDrawn = int (*)(const DrawnDocument &document, const QString &pdfFile);
 }

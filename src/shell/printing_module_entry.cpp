@@ -15,4 +15,9 @@ Q_DECL_EXPORT int rechenheftPrint(const PrintDocument &document, const QString &
 {
     return int(QtPrinter::print(document, pdfFile));
 }
+
+Q_DECL_EXPORT int rechenheftPrintDrawn(const DrawnDocument &document, const QString &pdfFile)
+{
+    return int(QtPrinter::print(document, pdfFile));
+}
 }

@@ -162,6 +162,11 @@ PrintOutcome QtPlatform::print(const PrintDocument &document, const QString &pdf
     return PrinterModule::print(document, pdfFile);
 }
 
+PrintOutcome QtPlatform::print(const DrawnDocument &document, const QString &pdfFile)
+{
+    return PrinterModule::print(document, pdfFile);
+}
+
 void QtPlatform::setClipboardText(const QString &text)
 {
     QClipboard *clipboard = QGuiApplication::clipboard();

@@ -26,6 +26,7 @@ public:
     bool hasPrinter() override;
     QString pdfFileName(const QString &title, const QString &suggestedName) override;
     PrintOutcome print(const PrintDocument &document, const QString &pdfFile) override;
+    PrintOutcome print(const DrawnDocument &document, const QString &pdfFile) override;
     void setClipboardText(const QString &text) override;
     double secondsSinceMidnight() override;
     QSize screenSize() override;

@@ -3,6 +3,7 @@
 
 #include "shell/qt_printer.h"
 
+#include <QColor>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QMarginsF>
@@ -10,6 +11,7 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QPen>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QSaveFile>
@@ -116,12 +118,64 @@ bool paintDocument(QPagedPaintDevice &device, const PrintDocument &document)
 // The PDF goes into a temporary file beside the named one, which takes that
 // name only once the document is complete and on the disk: a full disk, an
 // I/O error or a vanished folder leave an older file of that name as it was.
-PrintOutcome savePdf(const PrintDocument &document, const QString &pdfFile)
+template <typename Document>
+PrintOutcome savePdf(const Document &document, const QString &pdfFile)
 {
     QSaveFile file(pdfFile);
     if (!file.open(QIODevice::WriteOnly) || !QtPrinter::writePdf(document, file))
         return PrintOutcome::Failed; // the unfinished temporary file goes with `file`
     return file.commit() ? PrintOutcome::Printed : PrintOutcome::Failed;
+}
+
+// The writer does not look at what the device made of its bytes; the file
+// remembers a failed write, and its last bytes are still to be written.
+bool flushed(QFileDevice &file)
+{
+    return file.flush() && file.error() == QFileDevice::NoError;
+}
+
+QColor colourOf(PageInk ink)
+{
+    const InkColour rgb = inkColour(ink);
+    return QColor(rgb.red, rgb.green, rgb.blue);
+}
+
+// Millimetres on the paper to the device's pixels, from the corner the painter starts at.
+struct PaperToDevice {
+    qreal dotsPerMmX = 1;
+    qreal dotsPerMmY = 1;
+    QPointF origin;
+
+    explicit PaperToDevice(const QPagedPaintDevice &device)
+        : dotsPerMmX(device.logicalDpiX() / 25.4)
+        , dotsPerMmY(device.logicalDpiY() / 25.4)
+    {
+        const QPageLayout layout = device.pageLayout();
+        origin = layout.paintRectPixels(device.logicalDpiX()).topLeft()
+            - layout.fullRectPixels(device.logicalDpiX()).topLeft();
+    }
+    QPointF map(QPointF mm) const { return QPointF(mm.x() * dotsPerMmX, mm.y() * dotsPerMmY) - origin; }
+    QRectF map(const QRectF &mm) const { return QRectF(map(mm.topLeft()), map(mm.bottomRight())); }
+};
+
+void paintPage(QPainter &painter, const PaperToDevice &paper, const QString &fontFamily,
+               const DrawnPage &page)
+{
+    for (const PageLine &line : page.lines) {
+        QPen pen(colourOf(line.ink), line.width * paper.dotsPerMmX);
+        pen.setCapStyle(Qt::FlatCap);
+        painter.setPen(pen);
+        painter.drawLine(QLineF(paper.map(line.line.p1()), paper.map(line.line.p2())));
+    }
+    QFont font(fontFamily);
+    for (const PageText &text : page.texts) {
+        font.setPointSizeF(text.points);
+        font.setBold(text.bold);
+        painter.setFont(font);
+        painter.setPen(colourOf(text.ink));
+        const Qt::Alignment align = text.centred ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter;
+        painter.drawText(paper.map(text.box), int(align) | Qt::TextDontClip, text.text);
+    }
 }
 } // namespace
 
@@ -146,9 +200,51 @@ bool QtPrinter::writePdf(const PrintDocument &document, QFileDevice &file)
     QPdfWriter writer(&file);
     writer.setPageSize(QPageSize(QPageSize::A4));
     writer.setTitle(documentName);
-    if (!paintDocument(writer, document))
+    return paintDocument(writer, document) && flushed(file);
+}
+
+PrintOutcome QtPrinter::print(const DrawnDocument &document, const QString &pdfFile)
+{
+    if (!pdfFile.isEmpty())
+        return savePdf(document, pdfFile);
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(documentName);
+    printer.setFullPage(true); // the pages are measured from the paper's corner
+    if (!paintPages(printer, document) || printer.printerState() == QPrinter::Error)
+        return PrintOutcome::Failed;
+    return PrintOutcome::Printed;
+}
+
+bool QtPrinter::writePdf(const DrawnDocument &document, QFileDevice &file)
+{
+    QPdfWriter writer(&file);
+    writer.setTitle(documentName);
+    return paintPages(writer, document) && flushed(file);
+}
+
+bool QtPrinter::paintPages(QPagedPaintDevice &device, const DrawnDocument &document)
+{
+    QList<DrawnPage> pages;
+    for (const DrawnPage &page : document.pages)
+        if (!page.isEmpty())
+            pages.append(page);
+    if (pages.isEmpty())
         return false;
-    // The writer does not look at what the device made of its bytes; the file
-    // remembers a failed write, and its last bytes are still to be written.
-    return file.flush() && file.error() == QFileDevice::NoError;
+    device.setPageSize(QPageSize(QPageSize::A4));
+    device.setPageOrientation(QPageLayout::Portrait);
+    // A printer that cannot print to the edge keeps its margins; the pages keep their places.
+    device.setPageMargins(QMarginsF(), QPageLayout::Millimeter);
+    QPainter painter;
+    if (!painter.begin(&device))
+        return false;
+    painter.setRenderHint(QPainter::Antialiasing);
+    const PaperToDevice paper(device);
+    for (qsizetype page = 0; page < pages.size(); ++page) {
+        if (page > 0 && !device.newPage()) {
+            painter.end();
+            return false;
+        }
+        paintPage(painter, paper, document.fontFamily, pages.at(page));
+    }
+    return painter.end();
 }

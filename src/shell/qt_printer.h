@@ -6,6 +6,7 @@
 #include "shell/platform.h"
 
 class QFileDevice;
+class QPagedPaintDevice;
 
 // The printer side of the Qt platform.
 namespace QtPrinter {
@@ -15,4 +16,11 @@ bool hasPrinter();
 PrintOutcome print(const PrintDocument &document, const QString &pdfFile);
 // The document as PDF into an open file; false when any of it could not be written.
 bool writePdf(const PrintDocument &document, QFileDevice &file);
+
+// The same for drawn pages; a document with nothing drawn on it is not printed at all.
+PrintOutcome print(const DrawnDocument &document, const QString &pdfFile);
+bool writePdf(const DrawnDocument &document, QFileDevice &file);
+// The pages onto a printer or a PDF writer set to A4; false when the device
+// refused to begin, to start a page or to end.
+bool paintPages(QPagedPaintDevice &device, const DrawnDocument &document);
 } // namespace QtPrinter

@@ -172,7 +172,8 @@ bool WindowScale::eventFilter(QObject *watched, QEvent *event)
         break;
     case QEvent::Polish:
         if (widget != m_window && !m_controls.contains(widget)) {
-            if (widget->isWindow()) {
+            // A window of its own (a child window, and its controls) has a scale of its own.
+            if (widget->window() != m_window) {
                 widget->removeEventFilter(this);
                 break;
             }

@@ -108,15 +108,16 @@ bool WorksheetCommands::checkPrinterLock()
 
 void WorksheetCommands::printTaskSheet(const QStringList &rows)
 {
-    printSheet(SheetSide::Tasks, rows);
+    print(SheetSide::Tasks, [&] { return WorksheetDocuments::sheetDocument(m_kind, SheetSide::Tasks, rows); });
 }
 
 void WorksheetCommands::printSolutionSheet(const QStringList &rows)
 {
-    printSheet(SheetSide::Solutions, rows);
+    print(SheetSide::Solutions,
+          [&] { return WorksheetDocuments::sheetDocument(m_kind, SheetSide::Solutions, rows); });
 }
 
-void WorksheetCommands::printSheet(SheetSide side, const QStringList &rows)
+void WorksheetCommands::print(SheetSide side, const std::function<SheetDocument()> &document)
 {
     if (!checkPrinterLock())
         return;
@@ -124,11 +125,10 @@ void WorksheetCommands::printSheet(SheetSide side, const QStringList &rows)
     if (!askYesNo(m_platform, question(side), title, MessageIcon::Question, DefaultButton::Second))
         return;
     if (!m_platform.hasPrinter()) {
-        saveAsPdf(side, rows);
+        saveAsPdf(side, document);
         return;
     }
-    const PrintDocument document = WorksheetDocuments::sheetDocument(m_kind, side, rows);
-    if (m_platform.print(document, QString()) == PrintOutcome::Failed) {
+    if (send(document(), QString()) == PrintOutcome::Failed) {
         m_platform.message(printFailedMessage(side), printTitle, MessageButtons::Ok,
                            MessageIcon::Stop, DefaultButton::First);
         return;
@@ -136,7 +136,7 @@ void WorksheetCommands::printSheet(SheetSide side, const QStringList &rows)
     showInfo(m_platform, closingMessage(side), printTitle);
 }
 
-void WorksheetCommands::saveAsPdf(SheetSide side, const QStringList &rows)
+void WorksheetCommands::saveAsPdf(SheetSide side, const std::function<SheetDocument()> &document)
 {
     const QString title = WorksheetLayout::of(m_kind).messageTitle;
     if (!askYesNo(m_platform, noPrinterQuestion(side), title, MessageIcon::Question,
@@ -145,13 +145,17 @@ void WorksheetCommands::saveAsPdf(SheetSide side, const QStringList &rows)
     const QString file = m_platform.pdfFileName(pdfDialogTitle(side), pdfSuggestedName(side));
     if (file.isEmpty())
         return;
-    const PrintDocument document = WorksheetDocuments::sheetDocument(m_kind, side, rows);
-    if (m_platform.print(document, file) == PrintOutcome::Failed) {
+    if (send(document(), file) == PrintOutcome::Failed) {
         m_platform.message(pdfFailedMessage(side, file), printTitle, MessageButtons::Ok,
                            MessageIcon::Stop, DefaultButton::First);
         return;
     }
     showInfo(m_platform, pdfSavedMessage(side, file), printTitle);
+}
+
+PrintOutcome WorksheetCommands::send(const SheetDocument &document, const QString &pdfFile)
+{
+    return std::visit([&](const auto &pages) { return m_platform.print(pages, pdfFile); }, document);
 }
 
 void WorksheetCommands::copyWorksheet(const QStringList &rows)

@@ -3,14 +3,17 @@
 
 #pragma once
 
+#include "shell/platform.h"
 #include "worksheet/sheet_kind.h"
 #include "worksheet/worksheet_layout.h"
 
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <variant>
 
-class Platform;
+// What a print command hands to the printer: lines of text, or drawn pages.
+using SheetDocument = std::variant<PrintDocument, DrawnDocument>;
 
 // The print and copy commands of a worksheet, with the messages they show.
 class WorksheetCommands {
@@ -29,6 +32,10 @@ public:
     bool checkPrinterLock();
     void printTaskSheet(const QStringList &rows);
     void printSolutionSheet(const QStringList &rows);
+    // The procedure of every print command, for any sheet: the lock, the
+    // question, then the printer or, without one, a PDF file. The document is
+    // made only once printing goes on.
+    void print(SheetSide side, const std::function<SheetDocument()> &document);
     void copyWorksheet(const QStringList &rows);
 
     static QString question(SheetSide side);
@@ -48,8 +55,8 @@ public:
     static inline const QString passwordDefault = QStringLiteral("Passwort");
 
 private:
-    void printSheet(SheetSide side, const QStringList &rows);
-    void saveAsPdf(SheetSide side, const QStringList &rows);
+    void saveAsPdf(SheetSide side, const std::function<SheetDocument()> &document);
+    PrintOutcome send(const SheetDocument &document, const QString &pdfFile);
     bool printerLocked() const;
     int points() const;
 

@@ -5,9 +5,11 @@
 
 #include "shell/look.h"
 #include "shell/twips.h"
+#include "worksheet/karoblatt_window.h"
 #include "worksheet/worksheet_builder.h"
 #include "worksheet/worksheet_documents.h"
 
+#include <QEvent>
 #include <QFont>
 #include <QListWidget>
 #include <QPalette>
@@ -23,6 +25,8 @@ constexpr int listTop = panelTop + 720;
 constexpr int listHeight = 4590;
 constexpr int buttonTop = 120;
 constexpr int buttonHeight = 495;
+constexpr int stripHeight = 615; // along the list's bottom, for "Karoblatt"
+constexpr int stripButtonWidth = 1215;
 constexpr qreal listPointSize = 9.75;
 constexpr qreal smallestListPointSize = 6;
 
@@ -36,19 +40,57 @@ QFont listFont()
     font.setFixedPitch(true);
     return font;
 }
+
+// A strip along the list's bottom, below its rows and beside its scroll bar, holds one command.
+class StripList final : public QListWidget {
+public:
+    StripList(QWidget *parent, QPushButton *command)
+        : QListWidget(parent)
+        , m_command(command)
+    {
+        command->setParent(this);
+        setAutoFillBackground(true); // the strip in the window's colour, as the panel above
+    }
+
+protected:
+    void resizeEvent(QResizeEvent *event) override
+    {
+        const qreal scale = height() / qreal(Twips::toPixels(listHeight));
+        const int strip = qRound(Twips::toPixels(stripHeight) * scale);
+        setViewportMargins(0, 0, 0, strip);
+        QListWidget::resizeEvent(event);
+        const QRect inside = contentsRect();
+        const int button = qRound(Twips::toPixels(buttonHeight) * scale);
+        m_command->setGeometry(inside.left() + (strip - button) / 2, inside.bottom() + 1 - (strip + button) / 2,
+                               qRound(Twips::toPixels(stripButtonWidth) * scale), button);
+        // The panel's buttons' face, none of the list's.
+        QFont font(window()->font().family());
+        font.setPointSizeF(window()->font().pointSizeF());
+        font.setBold(false);
+        font.setFixedPitch(false);
+        font.setStyleHint(QFont::AnyStyle);
+        m_command->setFont(font);
+    }
+
+private:
+    QPushButton *m_command;
+};
 } // namespace
 
 WorksheetView::WorksheetView(QWidget *window, SheetKind kind, Platform &platform,
                              RandomSource &random, Hooks hooks)
     : QObject(window)
     , m_kind(kind)
+    , m_window(window)
     , m_platform(platform)
     , m_random(random)
     , m_hooks(std::move(hooks))
     , m_commands(kind, platform, {m_hooks.printerLocked, m_hooks.points})
     , m_panel(new QWidget(window))
-    , m_list(new QListWidget(window))
 {
+    auto *karoblatt = new QPushButton(QStringLiteral("Karoblatt"));
+    karoblatt->setObjectName(karoblattButtonName);
+    m_list = new StripList(window, karoblatt);
     m_panel->setObjectName(panelName);
     m_panel->setAutoFillBackground(true); // covers the trainer's command row underneath
 
@@ -85,6 +127,11 @@ WorksheetView::WorksheetView(QWidget *window, SheetKind kind, Platform &platform
         if (isShown())
             m_commands.copyWorksheet(rows());
     });
+    connect(karoblatt, &QPushButton::clicked, this, [this] {
+        if (isShown())
+            openKaroblatt();
+    });
+    window->installEventFilter(this); // the trainer's squared-paper window goes with the trainer
 
     m_panel->setGeometry(Twips::rect(panelLeft, panelTop, panelWidth, panelHeight));
     m_list->setGeometry(Twips::rect(panelLeft, listTop, panelWidth, listHeight));
@@ -140,3 +187,20 @@ bool WorksheetView::isShown() const
 {
     return !m_panel->isHidden();
 }
+
+void WorksheetView::openKaroblatt()
+{
+    if (!m_karoblatt) {
+        const bool staircase = m_hooks.staircase && m_hooks.staircase();
+        m_karoblatt = new KaroblattWindow(m_window, m_kind, m_platform, m_random, m_commands, staircase);
+    }
+    m_karoblatt->open();
+}
+
+bool WorksheetView::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_window && event->type() == QEvent::Hide && m_karoblatt)
+        m_karoblatt->hide();
+    return QObject::eventFilter(watched, event);
+}
+

@@ -10,6 +10,7 @@
 #include <QStringList>
 #include <functional>
 
+class KaroblattWindow;
 class Platform;
 class RandomSource;
 class QListWidget;
@@ -18,7 +19,9 @@ class QWidget;
 
 // The worksheet strip ("Abbruch", "Aufgaben drucken", "Lösungen drucken",
 // "Kopieren") and the list of rows, placed on a trainer window. Both are
-// hidden until "Blatt" builds a sheet; the list shows the sheet's rows.
+// hidden until "Blatt" builds a sheet; the list shows the sheet's rows. Along
+// the list's bottom "Karoblatt" opens the trainer's squared-paper sheet in a
+// window of its own.
 class WorksheetView : public QObject {
     Q_OBJECT
 public:
@@ -35,6 +38,9 @@ public:
     void close(); // "Abbruch"
     bool isShown() const;
     const QStringList &rows() const { return m_rows; }
+    void openKaroblatt(); // "Karoblatt"
+    // Null until "Karoblatt" first opened it; kept until the program ends.
+    KaroblattWindow *karoblattWindow() const { return m_karoblatt; }
 
     static inline const QString panelName = QStringLiteral("Bild3");
     static inline const QString listName = QStringLiteral("Liste5");
@@ -42,15 +48,20 @@ public:
     static inline const QString printTasksButtonName = QStringLiteral("Befehl17");
     static inline const QString printSolutionsButtonName = QStringLiteral("Befehl18");
     static inline const QString copyButtonName = QStringLiteral("Befehl19");
+    static inline const QString karoblattButtonName = QStringLiteral("Befehl22");
 
 signals:
     void closed(); // "Abbruch" took the sheet away
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     QPushButton *addButton(const QString &name, const QString &caption, int left, int width);
     void fitRows();
 
     SheetKind m_kind;
+    QWidget *m_window;
     Platform &m_platform;
     RandomSource &m_random;
     Hooks m_hooks;
@@ -58,4 +69,5 @@ private:
     QStringList m_rows;
     QWidget *m_panel = nullptr;
     QListWidget *m_list = nullptr;
+    KaroblattWindow *m_karoblatt = nullptr;
 };

@@ -128,6 +128,19 @@ int WrittenMultiplication::productColumns() const
     return columns;
 }
 
+bool WrittenMultiplication::hasCarries() const
+{
+    for (int row = 0; row < productRows(); ++row)
+        for (int place = 1; place < m_multiplicand.size(); ++place)
+            if (carryInto(row, place) > 0)
+                return true;
+    if (hasSum())
+        for (int column = 2; column <= productColumns(); ++column)
+            if (sumCarryInto(column) > 0)
+                return true;
+    return false;
+}
+
 int digitInColumn(qint64 value, int column)
 {
     if (column < 1)

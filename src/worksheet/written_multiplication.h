@@ -57,6 +57,9 @@ public:
     int sumCarryInto(int column) const;
     // The columns the product takes.
     int productColumns() const;
+    // Whether anything is carried: into a multiplicand digit while a row is
+    // multiplied, or into a column while the rows are added up.
+    bool hasCarries() const;
 
 private:
     QList<int> m_multiplier;

@@ -38,6 +38,12 @@ PrintOutcome ScriptedPlatform::print(const PrintDocument &document, const QStrin
     return printOutcome;
 }
 
+PrintOutcome ScriptedPlatform::print(const DrawnDocument &document, const QString &pdfFile)
+{
+    drawnJobs.append({document, pdfFile});
+    return printOutcome;
+}
+
 void ScriptedPlatform::setClipboardText(const QString &text)
 {
     ++clipboardClears;
@@ -58,6 +64,7 @@ void ScriptedPlatform::clearRecords()
     inputRequests.clear();
     pdfRequests.clear();
     printJobs.clear();
+    drawnJobs.clear();
     clipboardWrites.clear();
     clipboardClears = 0;
     quitCalls = 0;

@@ -29,6 +29,10 @@ public:
         PrintDocument document;
         QString pdfFile;
     };
+    struct DrawnJob {
+        DrawnDocument document;
+        QString pdfFile;
+    };
 
     // Scripted answers, taken in order. A Yes/No box without a scripted answer
     // gets its default button; an OK box always gets OK.
@@ -48,6 +52,7 @@ public:
     QList<Input> inputRequests;
     QStringList pdfRequests;
     QList<PrintJob> printJobs;
+    QList<DrawnJob> drawnJobs;
     QStringList clipboardWrites;
     int clipboardClears = 0;
     int quitCalls = 0;
@@ -62,6 +67,7 @@ public:
     bool hasPrinter() override { return printerInstalled; }
     QString pdfFileName(const QString &title, const QString &suggestedName) override;
     PrintOutcome print(const PrintDocument &document, const QString &pdfFile) override;
+    PrintOutcome print(const DrawnDocument &document, const QString &pdfFile) override;
     void setClipboardText(const QString &text) override;
     double secondsSinceMidnight() override { return clock; }
     QSize screenSize() override { return screen; }

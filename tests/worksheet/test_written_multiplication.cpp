@@ -81,6 +81,26 @@ private slots:
         QCOMPARE(w.productColumns(), int(product.count(QRegularExpression(QStringLiteral("[0-9]")))));
     }
 
+    void carriesAreFound_data()
+    {
+        QTest::addColumn<QList<int>>("multiplicand");
+        QTest::addColumn<QList<int>>("multiplier");
+        QTest::addColumn<bool>("carries");
+        QTest::newRow("1234 · 2: each digit doubled stays below ten") << QList<int>{1, 2, 3, 4} << QList<int>{2} << false;
+        QTest::newRow("1234 · 3: 4 · 3 carries") << QList<int>{1, 2, 3, 4} << QList<int>{3} << true;
+        QTest::newRow("9111 · 9: the highest product is written down") << QList<int>{9, 1, 1, 1} << QList<int>{9} << false;
+        QTest::newRow("1111 · 900: the zeros are brought down") << QList<int>{1, 1, 1, 1} << QList<int>{9, 0, 0} << false;
+        QTest::newRow("12 · 34: only the sum carries") << QList<int>{1, 2} << QList<int>{3, 4} << true;
+        QTest::newRow("5111 · 22: neither rows nor sum") << QList<int>{5, 1, 1, 1} << QList<int>{2, 2} << false;
+    }
+    void carriesAreFound()
+    {
+        QFETCH(QList<int>, multiplicand);
+        QFETCH(QList<int>, multiplier);
+        QFETCH(bool, carries);
+        QCOMPARE(WrittenMultiplication(multiplicand, multiplier).hasCarries(), carries);
+    }
+
     void factorsAndPlaces()
     {
         const WrittenMultiplication w({4, 7, 1, 1}, {2, 3});
