@@ -43,6 +43,31 @@ QStringList lines(const QList<Entry> &entries)
     return text;
 }
 
+PrintDocument document(const QList<Entry> &entries)
+{
+    PrintDocument printed;
+    printed.fontFamily = QStringLiteral("Courier New");
+    printed.pointSize = 12;
+    printed.lines = lines(entries);
+    for (int line = 0; line < printed.lines.size(); ++line) {
+        if (!printed.lines.at(line).isEmpty())
+            continue;
+        int end = line + 1;
+        while (end < printed.lines.size() && !printed.lines.at(end).isEmpty())
+            ++end;
+        printed.keptTogether.append({line + 1, end - line - 1});
+    }
+    return printed;
+}
+
+QString clipboardText(const QList<Entry> &entries)
+{
+    QString text;
+    for (const QString &line : lines(entries))
+        text += line + QStringLiteral("\r\n");
+    return text;
+}
+
 int rightDigits(const QList<Entry> &entries)
 {
     int right = 0;

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "shell/platform.h"
 #include "trainer_frame/error_diagnosis.h"
 
 #include <QList>
@@ -52,6 +53,10 @@ struct Entry {
     const LearningRecord *record = nullptr; // none while the trainer was not opened
 };
 QStringList lines(const QList<Entry> &entries);
+// Printed in a fixed-pitch face, each trainer's part kept on one page.
+PrintDocument document(const QList<Entry> &entries);
+// The lines with CR LF after each, for the clipboard.
+QString clipboardText(const QList<Entry> &entries);
 // The right digits of all trainers: the password for printing the report.
 int rightDigits(const QList<Entry> &entries);
 inline const QString title = QStringLiteral("Lernstand");

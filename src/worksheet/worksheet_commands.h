@@ -11,6 +11,7 @@
 #include <functional>
 
 class Platform;
+struct PrintDocument;
 
 // The print and copy commands of a worksheet, with the messages they show.
 class WorksheetCommands {
@@ -30,15 +31,28 @@ public:
     void printTaskSheet(const QStringList &rows);
     void printSolutionSheet(const QStringList &rows);
     void copyWorksheet(const QStringList &rows);
+    // Any other sheet, printed the same way: the lock, the question, then the
+    // printer or a PDF file. `sheet` names it as "Das … jetzt ausdrucken?" does.
+    void printDocument(const QString &sheet, const QString &title, const PrintDocument &document);
 
-    static QString question(SheetSide side);
-    static QString closingMessage(SheetSide side);
-    static QString noPrinterQuestion(SheetSide side);
-    static QString pdfDialogTitle(SheetSide side);
-    static QString pdfSuggestedName(SheetSide side);
-    static QString pdfSavedMessage(SheetSide side, const QString &file);
-    static QString printFailedMessage(SheetSide side);
-    static QString pdfFailedMessage(SheetSide side, const QString &file);
+    static QString question(SheetSide side) { return question(sheetName(side)); }
+    static QString closingMessage(SheetSide side) { return closingMessage(sheetName(side)); }
+    static QString noPrinterQuestion(SheetSide side) { return noPrinterQuestion(sheetName(side)); }
+    static QString pdfDialogTitle(SheetSide side) { return pdfDialogTitle(sheetName(side)); }
+    static QString pdfSuggestedName(SheetSide side) { return pdfSuggestedName(sheetName(side)); }
+    static QString pdfSavedMessage(SheetSide side, const QString &file) { return pdfSavedMessage(sheetName(side), file); }
+    static QString printFailedMessage(SheetSide side) { return printFailedMessage(sheetName(side)); }
+    static QString pdfFailedMessage(SheetSide side, const QString &file) { return pdfFailedMessage(sheetName(side), file); }
+    // The same of a sheet by its name.
+    static QString sheetName(SheetSide side);
+    static QString question(const QString &sheet);
+    static QString closingMessage(const QString &sheet);
+    static QString noPrinterQuestion(const QString &sheet);
+    static QString pdfDialogTitle(const QString &sheet);
+    static QString pdfSuggestedName(const QString &sheet);
+    static QString pdfSavedMessage(const QString &sheet, const QString &file);
+    static QString printFailedMessage(const QString &sheet);
+    static QString pdfFailedMessage(const QString &sheet, const QString &file);
     static QString copiedMessage();
 
     static inline const QString printTitle = QStringLiteral("Drucken");
@@ -49,7 +63,7 @@ public:
 
 private:
     void printSheet(SheetSide side, const QStringList &rows);
-    void saveAsPdf(SheetSide side, const QStringList &rows);
+    void saveAsPdf(const QString &sheet, const QString &title, const PrintDocument &document);
     bool printerLocked() const;
     int points() const;
 
