@@ -17,7 +17,7 @@
 
 namespace {
 constexpr int commandTop = 180;
-constexpr int hintLeft = 2280;
+constexpr int hintLeft = 2400;
 constexpr int hintTop = 60;
 } // namespace
 
@@ -43,7 +43,7 @@ HelpStrip::HelpStrip(TrainerModel &model, AnswerInput &input, HelpSetting &setti
         return button;
     };
     m_hintCommand = command("Befehl22", QStringLiteral("Tipp"), 120, FrameGeometry::barWidth);
-    m_demonstrationCommand = command("Befehl23", QStringLiteral("Vormachen"), 960, 1215);
+    m_demonstrationCommand = command("Befehl23", QStringLiteral("Vormachen"), 960, 1335);
     m_hint = WindowSetup::label(this, QStringLiteral("Bezeichnung50"), QString(),
                                 Twips::rect(hintLeft, hintTop, FrameGeometry::clientWidth - 120 - hintLeft,
                                             height - 2 * hintTop));
