@@ -17,7 +17,7 @@
 
 namespace {
 constexpr int commandTop = 180;
-constexpr int hintLeft = 2400;
+constexpr int hintLeft = 2520;
 constexpr int hintTop = 60;
 } // namespace
 
@@ -43,7 +43,7 @@ HelpStrip::HelpStrip(TrainerModel &model, AnswerInput &input, HelpSetting &setti
         return button;
     };
     m_hintCommand = command("Befehl22", QStringLiteral("Tipp"), 120, FrameGeometry::barWidth);
-    m_demonstrationCommand = command("Befehl23", QStringLiteral("Vormachen"), 960, 1335);
+    m_demonstrationCommand = command("Befehl23", QStringLiteral("Vormachen"), 960, 1455);
     m_hint = WindowSetup::label(this, QStringLiteral("Bezeichnung50"), QString(),
                                 Twips::rect(hintLeft, hintTop, FrameGeometry::clientWidth - 120 - hintLeft,
                                             height - 2 * hintTop));
@@ -73,14 +73,15 @@ void HelpStrip::follow(bool helpOn)
 void HelpStrip::mirror()
 {
     const Tutor &tutor = m_model.tutor();
-    if (m_hint->text() != tutor.hint()) {
-        m_hint->setText(tutor.hint());
-        m_hint->setAccessibleName(tutor.hint()); // a changed name is announced
+    if (m_shownHint != tutor.hint()) {
+        m_shownHint = tutor.hint();
+        m_hint->setText(m_shownHint);
+        m_hint->setAccessibleName(m_shownHint); // a changed name is announced
     }
-    const QColor command = tutor.offersDemonstration() ? Look::offeredCommand : palette().color(QPalette::Button);
-    if (m_demonstrationCommand->palette().color(QPalette::Button) != command) {
+    if (m_offered != tutor.offersDemonstration()) {
+        m_offered = tutor.offersDemonstration();
         QPalette palette = m_demonstrationCommand->palette();
-        palette.setColor(QPalette::Button, command);
+        palette.setColor(QPalette::Button, m_offered ? Look::offeredCommand : this->palette().color(QPalette::Button));
         m_demonstrationCommand->setPalette(palette);
     }
 }

@@ -36,4 +36,6 @@ private:
     QPushButton *m_hintCommand = nullptr;
     QPushButton *m_demonstrationCommand = nullptr;
     QLabel *m_hint = nullptr;
+    QString m_shownHint;
+    bool m_offered = false;
 };

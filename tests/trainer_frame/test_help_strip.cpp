@@ -35,6 +35,8 @@ private slots:
     void aDigitDuringVormachenOnlyEndsIt();
     void untickingHilfenGivesTheSpecifiedTrainerBack();
     void lernstandShowsTheKindsMetAndIsCopiedAndPrinted();
+    void theHintCoversNothingAtAnyZoom();
+    void tippIsAnsweredWithinAFrame();
 
 private:
     // The trainer of 1, 2 or 3 rows with 1234 · 3, 5674 · 23 or 5674 · 234 (and the same again after it).
@@ -255,6 +257,33 @@ void TestHelpStrip::lernstandShowsTheKindsMetAndIsCopiedAndPrinted()
     QCOMPARE(m_platform->inputRequests.size(), 1);
     QCOMPARE(m_platform->printJobs.size(), 1);
     QCOMPARE(m_platform->printJobs.first().document.lines.join(QLatin1Char('\n')), text);
+}
+
+void TestHelpStrip::theHintCoversNothingAtAnyZoom()
+{
+    open(3);
+    type(9); // the first field is a zero
+    const QWidget *hint = control(QStringLiteral("Bezeichnung50"));
+    for (const char *keys : {"Ctrl+-, Ctrl+-", "Ctrl+0", "Ctrl++, Ctrl++, Ctrl++"}) {
+        QTest::keySequence(m_window, QKeySequence(QString::fromLatin1(keys)));
+        const QRect covered(hint->mapTo(m_window, QPoint()), hint->size());
+        QVERIFY(m_window->rect().contains(covered));
+        for (const QWidget *other : m_window->findChildren<QWidget *>()) {
+            if (other != hint && other->isVisible() && other->findChildren<QWidget *>().isEmpty())
+                QVERIFY2(!covered.intersects(QRect(other->mapTo(m_window, QPoint()), other->size())),
+                         qPrintable(other->objectName() + QLatin1Char(' ') + QString::fromLatin1(keys)));
+        }
+    }
+}
+
+// "Tipp" with the whole window mirrored: well within the 16 ms of a frame.
+void TestHelpStrip::tippIsAnsweredWithinAFrame()
+{
+    open(3);
+    QBENCHMARK {
+        click(QStringLiteral("Befehl22"));
+    }
+    QVERIFY(hint().startsWith(QStringLiteral("Tipp: ")));
 }
 
 QTEST_MAIN(TestHelpStrip)
