@@ -163,7 +163,7 @@ DigitQuestion TrainerModel::question(int cell) const
     asked.calculation = written();
     asked.step = stepOf(cell);
     asked.expected = expectedDigit(cell).value_or(-1);
-    asked.gap = m_design.cell(cell).view == TrainerView::GapPanel;
+    asked.gap = m_openGaps.at(cell);
     // A carry the pupil writes is worked out with the carry he wrote beside it.
     if (asked.step.kind == StepKind::Carry) {
         const int beside = cellOfStep(CalculationStep::carry(asked.step.row, asked.step.place - 1));

@@ -116,8 +116,7 @@ def forget_a_carry(title, shots):
         m = FIELD.fullmatch(field.name)
         right = digit_for(m[1], m[2], multiplicand, multiplier)
         carry, forgotten, a = carry_into(m[1], m[2], multiplicand, multiplier)
-        left = PLACES[PLACES.index(m[2]) + 1]
-        if carry and a and forgotten != digit_for(m[1], left, multiplicand, multiplier):
+        if carry and a and forgotten != digit_for(m[1], PLACES[PLACES.index(m[2]) + 1], multiplicand, multiplier):
             break
         before = field.name
         xdotool('key', right)
@@ -205,7 +204,7 @@ if __name__ == '__main__':
     w, h = x_size('Einreihige Multiplikation mit Einerzahl')
     if abs(h / w - 5430 / 7830) > 0.01 or any(o.name in ('Tipp', 'Vormachen') and has(o, pyatspi.STATE_SHOWING)
                                               for o in everything(plain)):
-        fail(f'without help the trainer is {w}x{h}, not the specified 7830 x 5430 twips')
+        fail(f'without help the trainer is {w}x{h}, not its own 7830 x 5430 twips')
     screenshot('without-help')
-    print(f'Hilfen anzeigen unticked: the trainer {w}x{h}, as specified, no help strip')
+    print(f'Hilfen anzeigen unticked: the trainer {w}x{h}, its own size, no help strip')
     leave(plain)

@@ -33,7 +33,7 @@ private slots:
     void vormachenWritesTheTaskWithNoPointAndNoFehler_data();
     void vormachenWritesTheTaskWithNoPointAndNoFehler();
     void aDigitDuringVormachenOnlyEndsIt();
-    void untickingHilfenGivesTheSpecifiedTrainerBack();
+    void untickingHilfenGivesThePlainTrainerBack();
     void lernstandShowsTheKindsMetAndIsCopiedAndPrinted();
     void theHintCoversNothingAtAnyZoom();
     void tippIsAnsweredWithinAFrame();
@@ -209,7 +209,7 @@ void TestHelpStrip::aDigitDuringVormachenOnlyEndsIt()
     QCOMPARE(m_model->digit(cellNamed(m_model->design(), name)), CellDigit()); // a fresh task, for the pupil
 }
 
-void TestHelpStrip::untickingHilfenGivesTheSpecifiedTrainerBack()
+void TestHelpStrip::untickingHilfenGivesThePlainTrainerBack()
 {
     open(1);
     QCOMPARE(m_window->size(), QSize(7830, 5430 + HelpStrip::height) / 15);
