@@ -59,16 +59,11 @@ private:
     QString hint() const { return control<QLabel>(QStringLiteral("Bezeichnung50"))->text(); }
     void type(int digit) { QTest::keyClick(QApplication::focusWidget(), Qt::Key(Qt::Key_0 + digit)); }
     void click(const QString &name) { QTest::mouseClick(control<QAbstractButton>(name), Qt::LeftButton); }
-    bool lit(const QString &name) const
+    bool lit(const QString &name) const { return control(name)->palette().color(QPalette::Window) == Look::litCell; }
+    qsizetype litCount() const
     {
-        return control(name)->palette().color(QPalette::Window) == Look::litCell;
-    }
-    int litCount() const
-    {
-        int count = 0;
-        for (const QLabel *cell : m_window->findChildren<QLabel *>())
-            count += cell->palette().color(QPalette::Window) == Look::litCell;
-        return count;
+        const auto cells = m_window->findChildren<QLabel *>();
+        return std::count_if(cells.cbegin(), cells.cend(), [](const QLabel *c) { return c->palette().color(QPalette::Window) == Look::litCell; });
     }
 
     TrainerWindow *m_window = nullptr;

@@ -25,7 +25,6 @@ private slots:
     void demonstrationSaysEachStepAsAtTheBoard_data();
     void demonstrationSaysEachStepAsAtTheBoard();
     void eachWrongDigitAndEachAskingClimbsOneRung();
-    void hintsLightTheDigitsThatFeedTheField();
 };
 
 void TestHintLadder::hintsSayWhereToLookThenTheStepThenTheDigit_data()
@@ -136,16 +135,6 @@ void TestHintLadder::eachWrongDigitAndEachAskingClimbsOneRung()
     ladder.afterAsking(7);
     ladder.afterAsking(7);
     QVERIFY(ladder.afterAsking(7).guessing); // asking again at the top wants to see it done
-}
-
-void TestHintLadder::hintsLightTheDigitsThatFeedTheField()
-{
-    QCOMPARE(feedingSteps(askedIn(QStringLiteral("1234 · 3"), S::rowDigit(0, 2))),
-             (QList<S>{S::multiplicandDigit(1), S::multiplierDigit(0), S::carry(0, 1)}));
-    QCOMPARE(feedingSteps(askedIn(QStringLiteral("643 · 52"), S::sumDigit(1))),
-             (QList<S>{S::placeZero(0, 1), S::rowDigit(1, 1)}));
-    QCOMPARE(feedingSteps(askedIn(QStringLiteral("1234 · 30"), S::broughtDownZero(0, 1))),
-             (QList<S>{S::multiplierDigit(0)}));
 }
 
 QTEST_APPLESS_MAIN(TestHintLadder)
