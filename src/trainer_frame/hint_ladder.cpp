@@ -113,7 +113,7 @@ QString look(const DigitQuestion &q, const StepNumbers &n, ErrorKind error, int 
         if (error == ErrorKind::AdditionError)
             return QStringLiteral("Zähle noch einmal genau zusammen.");
         if (error == ErrorKind::PlaceShifted)
-            return QStringLiteral("Die %1 gehört an eine andere Stelle. Zähle nur die Ziffern genau darüber zusammen.")
+            return QStringLiteral("Die %1 gehört an eine andere Stelle. Zähle die Ziffern darüber zusammen.")
                 .arg(written);
         return n.carryIn > 0 ? QStringLiteral("Zähle die Ziffern darüber und den Übertrag %1 zusammen.").arg(n.carryIn)
                              : QStringLiteral("Zähle die Ziffern darüber zusammen.");
