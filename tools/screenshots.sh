@@ -64,6 +64,12 @@ point_at "$trainer" 5 5
 shoot "$trainer" vergroessert.png
 xdotool key --window "$trainer" Escape ctrl+0
 
+# The help under the tiles: "Tipp" twice, the worked step with its digits lit.
+click_at "$trainer" 32 390 # "Tipp", at 120/5610 twips
+click_at "$trainer" 32 390
+point_at "$trainer" 500 250
+shoot "$trainer" hinweis.png
+
 click_at "$trainer" $(( 400 + 28 )) $(( 8 + 16 )) # "Blatt", at 6000/120 twips
 point_at "$trainer" 500 250
 shoot "$trainer" arbeitsblatt.png

@@ -4,6 +4,7 @@
 #include "app/app_shell.h"
 
 #include "app/info_window.h"
+#include "app/learning_report_window.h"
 #include "app/main_menu_window.h"
 #include "rewards/catch_game_window.h"
 #include "rewards/memory_game_window.h"
@@ -53,9 +54,26 @@ MainMenuWindow *AppShell::mainMenu()
 
 InfoWindow *AppShell::infoWindow()
 {
-    if (!m_info)
-        m_info = std::make_unique<InfoWindow>(m_platform, m_printerLock);
+    if (!m_info) {
+        m_info = std::make_unique<InfoWindow>(m_platform, m_printerLock, m_help);
+        connect(m_info.get(), &InfoWindow::learningReportRequested, this, &AppShell::openLearningReport);
+    }
     return m_info.get();
+}
+
+LearningReportWindow *AppShell::learningReport()
+{
+    if (!m_report)
+        m_report = std::make_unique<LearningReportWindow>(m_platform, m_printerLock, [this] { return learningEntries(); });
+    return m_report.get();
+}
+
+QList<LearningReport::Entry> AppShell::learningEntries() const
+{
+    auto recordOf = [](const auto &trainer) { return trainer ? &trainer->model().tutor().record() : nullptr; };
+    return {{QStringLiteral("Einreihige Multiplikation"), recordOf(m_singleRow)},
+            {QStringLiteral("Zweireihige Multiplikation"), recordOf(m_twoRow)},
+            {QStringLiteral("Dreireihige Multiplikation"), recordOf(m_threeRow)}};
 }
 
 void AppShell::connectTrainer(TrainerWindow *trainer)
@@ -68,7 +86,7 @@ void AppShell::connectTrainer(TrainerWindow *trainer)
 SingleRowTrainerWindow *AppShell::singleRowTrainer()
 {
     if (!m_singleRow) {
-        m_singleRow = std::make_unique<SingleRowTrainerWindow>(m_platform, m_random, m_printerLock);
+        m_singleRow = std::make_unique<SingleRowTrainerWindow>(m_platform, m_random, m_printerLock, m_help);
         connectTrainer(m_singleRow.get());
     }
     return m_singleRow.get();
@@ -78,7 +96,7 @@ MultiRowTrainerWindow *AppShell::multiRowTrainer(std::unique_ptr<MultiRowTrainer
 {
     if (!window) {
         const MultiRowDesign &design = rows == 3 ? MultiRowDesign::threeRows() : MultiRowDesign::twoRows();
-        window = std::make_unique<MultiRowTrainerWindow>(design, m_platform, m_random, m_printerLock);
+        window = std::make_unique<MultiRowTrainerWindow>(design, m_platform, m_random, m_printerLock, m_help);
         connectTrainer(window.get());
     }
     return window.get();
@@ -173,6 +191,11 @@ void AppShell::openThreeRowTrainer()
 void AppShell::openInfoWindow()
 {
     present(infoWindow());
+}
+
+void AppShell::openLearningReport()
+{
+    present(learningReport());
 }
 
 void AppShell::backToMainMenu(TrainerWindow *trainer)

@@ -4,7 +4,9 @@
 #pragma once
 
 #include "rewards/catch_game_state.h"
+#include "shell/help_setting.h"
 #include "shell/printer_lock.h"
+#include "trainer_frame/learning_record.h"
 
 #include <QObject>
 #include <memory>
@@ -13,6 +15,7 @@ class Platform;
 class RandomSource;
 class MainMenuWindow;
 class InfoWindow;
+class LearningReportWindow;
 class TrainerWindow;
 class SingleRowTrainerWindow;
 class MultiRowTrainerWindow;
@@ -32,12 +35,17 @@ public:
 
     MainMenuWindow *mainMenu();
     InfoWindow *infoWindow();
+    LearningReportWindow *learningReport();
+    bool hasLearningReport() const { return bool(m_report); }
     SingleRowTrainerWindow *singleRowTrainer();
     MultiRowTrainerWindow *twoRowTrainer();
     MultiRowTrainerWindow *threeRowTrainer();
     CatchGameWindow *catchGame();
     MemoryGameWindow *memoryGame();
     PrinterLock &printerLock() { return m_printerLock; }
+    HelpSetting &helpSetting() { return m_help; }
+    // Each trainer by its title with its record, none for one not yet opened.
+    QList<LearningReport::Entry> learningEntries() const;
     const CatchGameState &catchGameState() const { return m_catchState; }
 
     bool hasInfoWindow() const { return bool(m_info); }
@@ -49,6 +57,7 @@ public:
     void openTwoRowTrainer();
     void openThreeRowTrainer();
     void openInfoWindow();
+    void openLearningReport();
     // A trainer's "Ende" or close box: the trainer hides, the menu comes back.
     void backToMainMenu(TrainerWindow *trainer);
     // A reward hides the trainer that offered it; every game ends in the one-row trainer.
@@ -66,10 +75,12 @@ private:
     Platform &m_platform;
     RandomSource &m_random;
     PrinterLock m_printerLock;
+    HelpSetting m_help;
     CatchGameState m_catchState;
     qreal m_trainerZoom = 1;
     std::unique_ptr<MainMenuWindow> m_menu;
     std::unique_ptr<InfoWindow> m_info;
+    std::unique_ptr<LearningReportWindow> m_report;
     std::unique_ptr<SingleRowTrainerWindow> m_singleRow;
     std::unique_ptr<MultiRowTrainerWindow> m_twoRow;
     std::unique_ptr<MultiRowTrainerWindow> m_threeRow;

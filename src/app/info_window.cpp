@@ -5,6 +5,7 @@
 
 #include "shell/look.h"
 #include "shell/clickable_label.h"
+#include "shell/help_setting.h"
 #include "shell/picture_button.h"
 #include "shell/pictures.h"
 #include "shell/platform.h"
@@ -12,20 +13,35 @@
 #include "shell/window_setup.h"
 
 #include <QCheckBox>
+#include <QPushButton>
 
 using namespace WindowSetup;
 
 namespace {
 constexpr int clientWidth = 3510;
-constexpr int clientHeight = 3930;
+constexpr int ownHeight = 3930;               // the window's own controls keep their places in it
+constexpr int teacherRowTop = ownHeight + 30; // the teacher's row below them
+constexpr int teacherRowHeight = 495;
+
+// Light text on the panel colour; the tick box itself stays black on white.
+void styleCheckBox(QCheckBox *box)
+{
+    setColours(box, Look::light, Look::panel);
+    // A check box fills its background with the button colour unless told otherwise.
+    box->setBackgroundRole(QPalette::Window);
+    QPalette tickBox = box->palette();
+    tickBox.setColor(QPalette::Base, Look::light);
+    tickBox.setColor(QPalette::Text, Look::shadowInk);
+    box->setPalette(tickBox);
+}
 } // namespace
 
-InfoWindow::InfoWindow(Platform &platform, PrinterLock &lock)
+InfoWindow::InfoWindow(Platform &platform, PrinterLock &lock, HelpSetting &help)
     : m_platform(platform)
     , m_placement(this, platform, PlacementRule::EachVisit, 4)
 {
     fixedWindow(this, QStringLiteral("ORBLABEL"), QStringLiteral("Programm-Info"), clientWidth,
-                clientHeight);
+                teacherRowTop + teacherRowHeight + 120);
     setBackground(this, Look::window);
     platform.keepMessagesOff(this);
 
@@ -58,14 +74,7 @@ InfoWindow::InfoWindow(Platform &platform, PrinterLock &lock)
     lockBox->setGeometry(Twips::rect(240, 2400, 3135, 255));
     lockBox->setFont(WindowSetup::font(9.75, true));
     m_placement.scale().fitText(lockBox, {lockBox->text(), false, 22}); // room for the tick box itself
-    setColours(lockBox, Look::light, Look::panel);
-    // A check box fills its background with the button colour unless told otherwise;
-    // its tick box stays black on white.
-    lockBox->setBackgroundRole(QPalette::Window);
-    QPalette tickBox = lockBox->palette();
-    tickBox.setColor(QPalette::Base, Look::light);
-    tickBox.setColor(QPalette::Text, Look::shadowInk);
-    lockBox->setPalette(tickBox);
+    styleCheckBox(lockBox);
     lockBox->setChecked(lock.isSet());
     connect(lockBox, &QCheckBox::toggled, &lock, &PrinterLock::setSet);
     connect(&lock, &PrinterLock::changed, lockBox, &QCheckBox::setChecked);
@@ -90,8 +99,32 @@ InfoWindow::InfoWindow(Platform &platform, PrinterLock &lock)
     version->setFont(WindowSetup::font(8.25));
     version->setAlignment(Qt::AlignCenter);
     setColours(version, Look::ink, Look::window);
+    buildTeacherRow(help);
     // A stray Space neither toggles the lock nor closes the window.
     keepStrayKeysOffButtons(this);
+}
+
+// "Hilfen anzeigen", ticked at every start, and "Lernstand".
+void InfoWindow::buildTeacherRow(HelpSetting &help)
+{
+    shape(this, QStringLiteral("Figur2"), Twips::rect(120, teacherRowTop, 3255, teacherRowHeight), Look::window,
+          Look::panel);
+    auto *helpBox = new QCheckBox(QStringLiteral("Hilfen anzeigen"), this);
+    helpBox->setObjectName(QStringLiteral("Kontroll2"));
+    helpBox->setGeometry(Twips::rect(240, teacherRowTop + 120, 1815, 255));
+    helpBox->setFont(WindowSetup::font(9.75, true));
+    m_placement.scale().fitText(helpBox, {helpBox->text(), false, 22});
+    styleCheckBox(helpBox);
+    helpBox->setChecked(help.isOn());
+    connect(helpBox, &QCheckBox::toggled, &help, &HelpSetting::setOn);
+    connect(&help, &HelpSetting::changed, helpBox, &QCheckBox::setChecked);
+
+    auto *report = new QPushButton(QStringLiteral("Lernstand"), this);
+    report->setObjectName(QStringLiteral("Befehl1"));
+    report->setGeometry(Twips::rect(2160, teacherRowTop + 60, 1095, 375));
+    report->setFont(WindowSetup::font(9.75, true));
+    m_placement.scale().fitText(report, {report->text(), false, 4 * Look::focusRingWidth});
+    connect(report, &QPushButton::clicked, this, &InfoWindow::learningReportRequested);
 }
 
 QString InfoWindow::noticeText()

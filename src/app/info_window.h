@@ -7,19 +7,24 @@
 
 #include <QWidget>
 
+class HelpSetting;
 class Platform;
 class PrinterLock;
 class QCheckBox;
 class QLabel;
 
-// The info window (ORBLABEL): the program's title, a notice, and the printer lock.
+// The info window (ORBLABEL): the program's title, a notice, the printer lock,
+// and below them what the teacher decides about help and the way to the learning report.
 class InfoWindow : public QWidget {
     Q_OBJECT
 public:
-    InfoWindow(Platform &platform, PrinterLock &lock);
+    InfoWindow(Platform &platform, PrinterLock &lock, HelpSetting &help);
 
     static QString noticeText();
     static QString creditText();
+
+signals:
+    void learningReportRequested(); // "Lernstand"
 
 protected:
     bool event(QEvent *event) override;
@@ -27,6 +32,7 @@ protected:
 
 private:
     void placeAndFill();
+    void buildTeacherRow(HelpSetting &help);
 
     Platform &m_platform;
     WindowPlacement m_placement;

@@ -49,6 +49,11 @@ inline const QColor focusFrameInner(255, 255, 255); // and a light one inside it
 inline constexpr int focusRingWidth = 2;
 inline const QColor pickedTile(255, 215, 0);      // a tile picked up by a tap, until it is put down
 
+// Help.
+inline const QColor helpStrip(255, 250, 220);     // the strip with "Tipp", "Vormachen" and the hint
+inline const QColor litCell(255, 228, 120);       // the digits that feed the field a hint is about
+inline const QColor offeredCommand(255, 215, 0);  // "Vormachen" offered after guessing
+
 // A cell of a calculation: one bold digit centred in its box.
 struct CellStyle {
     QColor ink;

@@ -46,6 +46,13 @@ void WindowPlacement::visit()
     place();
 }
 
+void WindowPlacement::setLayoutSize(QSize size)
+{
+    m_scale.setLayoutSize(size);
+    if (m_visited)
+        place();
+}
+
 void WindowPlacement::zoom(ZoomStep step)
 {
     const qreal shown = m_scale.factor();

@@ -33,6 +33,8 @@ public:
     void visit();
 
     WindowScale &scale() { return m_scale; }
+    // The window's layout takes another size: fitted to the screen and centred anew.
+    void setLayoutSize(QSize size);
     const WindowScale &scale() const { return m_scale; }
 
     // The zoom the pupil chose, never beyond what fits the screen; nothing of

@@ -63,6 +63,16 @@ QSize WindowScale::layoutSize() const
     return m_adopted ? m_layoutSize : m_window->size();
 }
 
+void WindowScale::setLayoutSize(QSize size)
+{
+    if (!m_adopted) {
+        m_window->setFixedSize(size);
+        return;
+    }
+    m_layoutSize = size;
+    m_window->setFixedSize(qRound(size.width() * m_factor), qRound(size.height() * m_factor));
+}
+
 QFont WindowScale::fitted(QFont font, QSize box, const TextFit &fit, qreal smallest)
 {
     const int room = box.width() - fit.extraWidth - 4;

@@ -27,6 +27,8 @@ public:
     void setFactor(qreal factor);
     // The window's size in the layout's measures.
     QSize layoutSize() const;
+    // The layout grows or shrinks (a strip shown or hidden): the window is shown at that size.
+    void setLayoutSize(QSize size);
 
     // A text that must fit its control, but for extraWidth pixels of the
     // control that keep their size at any scale (a tick box).

@@ -25,6 +25,8 @@ public:
     AnswerInput(TrainerModel &model, CalculationView &view, QWidget *window);
 
     void addTile(DigitTile *tile);
+    // The field the keys write into, -1 while the frame stands on none.
+    int framedCell() const { return m_framed; }
     // While something covers the calculation (a worksheet) no digit reaches it.
     void setCovered(bool covered);
 

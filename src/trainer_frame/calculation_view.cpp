@@ -74,6 +74,7 @@ CalculationView::CalculationView(const TrainerModel &model, const QString &objec
 
     const TrainerDesign &design = model.design();
     m_styledAsGap.fill(false, design.size());
+    m_styledLit.fill(false, design.size());
     for (int i = 0; i < design.size(); ++i) {
         QWidget *parentOfCell = design.cell(i).view == TrainerView::Normal ? this : m_gapPanel;
         m_cells.append(design.cell(i).role == CellRole::Rule ? makeRule(i, parentOfCell) : makeCell(i, parentOfCell));
@@ -153,6 +154,7 @@ void CalculationView::mirror()
     // What each view's task asks: the name of its frame, told again on each field that takes digits.
     const QString normalTask = m_model.taskText(TrainerView::Normal);
     const QString gapTask = m_model.taskText(TrainerView::GapPanel);
+    const Tutor &tutor = m_model.tutor();
     for (int i = 0; i < design.size(); ++i) {
         QWidget *widget = m_cells.at(i);
         const TrainerCell &c = design.cell(i);
@@ -160,13 +162,19 @@ void CalculationView::mirror()
             auto *label = static_cast<CellLabel *>(widget);
             label->setText(digitText(m_model.digit(i)));
             nameForScreenReader(label, m_model.cellName(i));
-            const QString &asks = c.view == TrainerView::Normal ? normalTask : gapTask;
+            QString asks = c.view == TrainerView::Normal ? normalTask : gapTask;
+            if (i == tutor.hintCell()) // the field a hint is about says it too
+                asks += QStringLiteral(". ") + tutor.hint();
             if (design.takesDrops(i) && label->accessibleDescription() != asks)
                 label->setAccessibleDescription(asks);
-            // A gap the task left open looks like one until the next task.
-            if (m_styledAsGap.at(i) != m_model.isOpenGap(i)) {
+            // A gap the task left open looks like one until the next task; a lit digit while the hint stands.
+            if (m_styledAsGap.at(i) != m_model.isOpenGap(i) || m_styledLit.at(i) != tutor.isLit(i)) {
                 m_styledAsGap[i] = m_model.isOpenGap(i);
-                Look::styleCell(label, styleOf(c, m_styledAsGap.at(i)), design.takesDrops(i));
+                m_styledLit[i] = tutor.isLit(i);
+                Look::CellStyle style = styleOf(c, m_styledAsGap.at(i));
+                if (m_styledLit.at(i))
+                    style.background = Look::litCell;
+                Look::styleCell(label, style, design.takesDrops(i));
             }
         }
         // The normal task under the gap panel is out of sight, for a screen reader too.

@@ -16,7 +16,8 @@ class TrainerModel;
 // out on one grid from the trainer's design: digits in their cell styles, the
 // rules and the dot. What is covered is hidden, so a screen reader meets only
 // the task in sight. Every cell is named for a screen reader; the view
-// mirrors the model and reports what the pupil puts into a field.
+// mirrors the model (and the digits its help lights) and reports what the
+// pupil puts into a field.
 class CalculationView : public QFrame {
     Q_OBJECT
 public:
@@ -46,4 +47,5 @@ private:
     QWidget *m_gapPanel = nullptr;
     QList<QWidget *> m_cells; // by the design's cell index
     QList<bool> m_styledAsGap;
+    QList<bool> m_styledLit;
 };

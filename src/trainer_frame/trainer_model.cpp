@@ -17,6 +17,7 @@ TrainerModel::TrainerModel(const TrainerDesign &design, Platform &platform, Rand
     , m_visible(design.size(), true)
     , m_openGaps(design.size(), false)
 {
+    connect(&m_tutor, &Tutor::changed, this, &TrainerModel::changed);
 }
 
 void TrainerModel::activate()
@@ -71,6 +72,7 @@ void TrainerModel::writeTask(TrainerView view, int lastRow)
 
 void TrainerModel::rearrange()
 {
+    m_tutor.tasksChanged();
     emit changed();
     emit rearranged();
 }
@@ -110,7 +112,13 @@ DropOutcome TrainerModel::dropDigit(int cell, int digit)
 {
     if (!takesDigit(cell) || digit < 0 || digit > 9)
         return DropOutcome::Refused;
+    // A digit while a task is written for the pupil only ends that: the pupil gets one of his own.
+    if (m_tutor.demonstrating()) {
+        m_tutor.stopDemonstration();
+        return DropOutcome::Refused;
+    }
     const TrainerView view = m_design.cell(cell).view;
+    const DigitQuestion asked = question(cell);
 
     m_digits[cell] = digit;
     const bool right = CellDigit(digit) == expectedDigit(cell);
@@ -121,10 +129,12 @@ DropOutcome TrainerModel::dropDigit(int cell, int digit)
         m_score.reportWrongDigit(m_platform);
         m_digits[cell].reset();
     }
+    m_tutor.digitChecked(asked, cell, digit, right); // the hint comes once the message is closed
     emit changed();
 
     if (!isSolved(view))
         return right ? DropOutcome::Right : DropOutcome::Wrong;
+    m_tutor.taskSolved();
     if (view == TrainerView::GapPanel) {
         m_score.announceSolved(m_platform, TrainerScore::gapTaskTitle);
         newGapTask();
@@ -145,6 +155,38 @@ bool TrainerModel::isSolved(TrainerView view) const
             return false;
     }
     return true;
+}
+
+DigitQuestion TrainerModel::question(int cell) const
+{
+    DigitQuestion asked;
+    asked.calculation = written();
+    asked.step = stepOf(cell);
+    asked.expected = expectedDigit(cell).value_or(-1);
+    asked.gap = m_openGaps.at(cell);
+    // A carry the pupil writes is worked out with the carry he wrote beside it.
+    if (asked.step.kind == StepKind::Carry) {
+        const int beside = cellOfStep(CalculationStep::carry(asked.step.row, asked.step.place - 1));
+        if (beside >= 0 && m_design.takesDrops(beside))
+            asked.carryWritten = m_digits.at(beside).value_or(0);
+    }
+    return asked;
+}
+
+int TrainerModel::cellOfStep(const CalculationStep &step) const
+{
+    if (step.kind == StepKind::None)
+        return -1;
+    for (int i = 0; i < m_design.size(); ++i)
+        if (m_design.cell(i).view == m_inSight && m_visible.at(i) && m_design.holdsDigit(i) && stepOf(i) == step)
+            return i;
+    return -1;
+}
+
+void TrainerModel::writeForDemonstration(int cell, CellDigit digit)
+{
+    if (cell >= 0 && cell < m_design.size())
+        m_digits[cell] = digit;
 }
 
 QList<int> TrainerModel::writingCells() const
@@ -205,14 +247,11 @@ int TrainerModel::neighbour(int cell, Move move) const
 }
 
 namespace {
-QString placeName(int place, int column)
+QString placeOfCell(int place, int column)
 {
-    static const char *const names[] = {"Einer", "Zehner", "Hunderter", "Tausender", "Zehntausender",
-                                        "Hunderttausender", "Millionen"};
-    if (place >= 1 && place <= 7)
-        return QString::fromLatin1(names[place - 1]);
     // Only a cell the task does not show has no place; its column keeps its name apart.
-    return QStringLiteral("Spalte %1").arg(column);
+    const QString name = placeName(place);
+    return name.isEmpty() ? QStringLiteral("Spalte %1").arg(column) : name;
 }
 } // namespace
 
@@ -224,7 +263,7 @@ QString TrainerModel::cellName(int cell) const
         what.prepend(m_openGaps.at(cell) ? QStringLiteral("Lücke, ") : TrainerScore::gapTaskTitle + QStringLiteral(", "));
     const CellDigit &digit = m_digits.at(cell);
     return QStringLiteral("%1, %2: %3")
-        .arg(what, placeName(placeOf(cell), c.column), digit ? QString::number(*digit) : QStringLiteral("leer"));
+        .arg(what, placeOfCell(placeOf(cell), c.column), digit ? QString::number(*digit) : QStringLiteral("leer"));
 }
 
 QString TrainerModel::taskText(TrainerView view) const

@@ -3,8 +3,11 @@
 
 #pragma once
 
+#include "trainer_frame/calculation_step.h"
+#include "trainer_frame/error_diagnosis.h"
 #include "trainer_frame/trainer_design.h"
 #include "trainer_frame/trainer_score.h"
+#include "trainer_frame/tutor.h"
 
 #include <QList>
 #include <QObject>
@@ -80,6 +83,21 @@ public:
     // What a view's task asks, as in "Malaufgabe: 1234 mal 30".
     QString taskText(TrainerView view) const;
 
+    // What a cell is in the written calculation of its view's task.
+    virtual CalculationStep stepOf(int cell) const = 0;
+    // The calculation of the task in sight, from which every checked digit comes.
+    virtual WrittenMultiplication written() const = 0;
+    // A cell of the view in sight as the help sees it: its step, the digit the
+    // check expects, and what the pupil wrote that the check counts.
+    DigitQuestion question(int cell) const;
+    // The shown cell of the view in sight that holds a step, -1 where none does.
+    int cellOfStep(const CalculationStep &step) const;
+    // A digit written for the pupil by a demonstration: no check, no point, no error.
+    void writeForDemonstration(int cell, CellDigit digit);
+
+    Tutor &tutor() { return m_tutor; }
+    const Tutor &tutor() const { return m_tutor; }
+
 signals:
     void changed();
     // The cells in sight are new or stand elsewhere (a new task, another view,
@@ -121,6 +139,7 @@ private:
     QList<CellDigit> m_digits;
     QList<bool> m_visible;
     QList<bool> m_openGaps;
+    Tutor m_tutor{*this};
     TrainerView m_inSight = TrainerView::Normal;
     bool m_hasTask = false;
     TrainerView m_taskView = TrainerView::Normal;

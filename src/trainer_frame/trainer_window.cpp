@@ -13,6 +13,7 @@
 #include "shell/window_setup.h"
 #include "trainer_frame/answer_input.h"
 #include "trainer_frame/calculation_view.h"
+#include "trainer_frame/help_strip.h"
 #include "trainer_frame/invitation_button.h"
 #include "trainer_frame/trainer_model.h"
 #include "worksheet/worksheet_view.h"
@@ -38,7 +39,7 @@ void nameForScreenReader(QWidget *widget, const QString &name)
 } // namespace
 
 TrainerWindow::TrainerWindow(TrainerModel &model, const TrainerFrameSpec &spec, Platform &platform,
-                             RandomSource &random, PrinterLock &printerLock)
+                             RandomSource &random, PrinterLock &printerLock, HelpSetting &help)
     : m_model(model)
     , m_placement(this, platform, PlacementRule::EachVisit)
 {
@@ -63,7 +64,10 @@ TrainerWindow::TrainerWindow(TrainerModel &model, const TrainerFrameSpec &spec, 
         button->setFont(WindowSetup::font(9.75, true));
         // The focus frame's rings keep their width at any zoom: the caption fits between them.
         m_placement.scale().fitTextWhenScaled(button, {button->text(), false, 4 * Look::focusRingWidth});
-        connect(button, &QPushButton::clicked, this, command.action);
+        connect(button, &QPushButton::clicked, this, [this, action = command.action] {
+            m_model.tutor().stopDemonstration();
+            action();
+        });
         m_commands.append(button);
     }
     m_view = new CalculationView(model, spec.taskAreaName,
@@ -79,10 +83,12 @@ TrainerWindow::TrainerWindow(TrainerModel &model, const TrainerFrameSpec &spec, 
     for (InvitationButton *invitation : {m_memoryInvitation, m_catchInvitation})
         invitation->setGeometry(Twips::rect(taskAreaLeft, spec.invitationTop, taskAreaWidth, invitationHeight));
     connect(m_memoryInvitation, &QAbstractButton::clicked, this, [this] {
+        m_model.tutor().stopDemonstration();
         m_model.takeMemoryInvitation();
         emit memoryGameRequested();
     });
     connect(m_catchInvitation, &QAbstractButton::clicked, this, [this] {
+        m_model.tutor().stopDemonstration();
         m_model.takeCatchInvitation();
         emit catchGameRequested();
     });
@@ -95,7 +101,9 @@ TrainerWindow::TrainerWindow(TrainerModel &model, const TrainerFrameSpec &spec, 
     connect(m_worksheet, &WorksheetView::closed, this, [this] {
         m_covered->show();
         m_input->setCovered(false);
+        m_help->setEnabled(true);
     });
+    m_help = new HelpStrip(model, *m_input, help, m_placement, spec.clientHeight, this);
 
     // The window itself holds the keyboard focus, so a stray Space or Return
     // presses no command; Tab still reaches every button. A click beside the
@@ -104,6 +112,7 @@ TrainerWindow::TrainerWindow(TrainerModel &model, const TrainerFrameSpec &spec, 
     setFocusPolicy(Qt::TabFocus);
     connect(&model, &TrainerModel::changed, this, &TrainerWindow::mirror);
     connect(&model, &TrainerModel::changed, m_view, &CalculationView::mirror);
+    connect(&model, &TrainerModel::changed, m_help, &HelpStrip::mirror);
     connect(&model, &TrainerModel::leaveRequested, this, &TrainerWindow::leaveRequested);
     mirror();
     // Fitted to the screen before it is first shown; the pupil may zoom it.
@@ -192,6 +201,7 @@ void TrainerWindow::showWorksheet()
 {
     m_worksheet->build();
     m_input->setCovered(true);
+    m_help->setEnabled(false); // no help for a task under the sheet
     m_covered->hide();
 }
 
@@ -211,6 +221,7 @@ void TrainerWindow::showEvent(QShowEvent *event)
 
 void TrainerWindow::hideEvent(QHideEvent *event)
 {
+    m_model.tutor().stopDemonstration();
     m_input->putTileBack();
     QWidget::hideEvent(event);
 }

@@ -14,6 +14,8 @@
 
 class AnswerInput;
 class CalculationView;
+class HelpSetting;
+class HelpStrip;
 class InvitationButton;
 class Platform;
 class PrinterLock;
@@ -54,14 +56,15 @@ struct TrainerFrameSpec {
 // The window of every trainer, put together from its model: the frame (the
 // command bar, the counters column with "R" and "F", the rocket track with the
 // moon, both reward invitations, the digit tiles and the worksheet panel), the
-// calculation view and the answer input. It mirrors the model's counters and
-// turns the shared events into calls.
+// calculation view, the answer input and the help strip. It mirrors the
+// model's counters and turns the shared events into calls; every command and
+// leaving the window end a demonstration first.
 class TrainerWindow : public QWidget {
     Q_OBJECT
 public:
     // The window takes the model as its child.
     TrainerWindow(TrainerModel &model, const TrainerFrameSpec &spec, Platform &platform, RandomSource &random,
-                  PrinterLock &printerLock);
+                  PrinterLock &printerLock, HelpSetting &help);
 
     // The pupil comes to work here by navigation (first show, back from the
     // menu or a game): centred, with a fresh task of the current mode.
@@ -94,6 +97,7 @@ private:
     QWidget *m_covered = nullptr; // what a shown worksheet lies over
     CalculationView *m_view = nullptr;
     AnswerInput *m_input = nullptr;
+    HelpStrip *m_help = nullptr;
     QList<QPushButton *> m_commands;
     QLabel *m_pointsDisplay = nullptr;
     QLabel *m_errorDisplay = nullptr;

@@ -15,6 +15,23 @@ QString MultiRowTrainerModel::layoutCaption() const
     return m_staircase ? QStringLiteral("Bündig") : QStringLiteral("Treppe");
 }
 
+// Right of the dot the multiplier, left of it the multiplicand; under them
+// the product rows, each with the zeros of its place, and the sum.
+CalculationStep MultiRowTrainerModel::stepOf(int cell) const
+{
+    const TrainerCell &c = design().cell(cell);
+    const int rows = m_rowDesign.multiplierDigits();
+    const int dot = rows + 1;
+    if (!design().holdsDigit(cell))
+        return {};
+    if (c.row == 0)
+        return c.column > dot ? CalculationStep::multiplicandDigit(c.column - dot - 1)
+                              : CalculationStep::multiplierDigit(c.column - 1);
+    if (c.row <= rows)
+        return CalculationStep::inRow(m_task.written(), c.row - 1, c.column);
+    return CalculationStep::sumDigit(c.column);
+}
+
 void MultiRowTrainerModel::drawTask()
 {
     m_task = MultiRowTask::draw(m_rowDesign.multiplierDigits(), m_random);

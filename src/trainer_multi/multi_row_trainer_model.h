@@ -27,6 +27,9 @@ public:
     // The layout command offers the other layout.
     QString layoutCaption() const;
 
+    CalculationStep stepOf(int cell) const override;
+    WrittenMultiplication written() const override { return m_task.written(); }
+
 protected:
     void drawTask() override;
     int solutionDigit(int row, int column) const override { return m_task.digit(row, column); }

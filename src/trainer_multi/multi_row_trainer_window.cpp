@@ -47,14 +47,14 @@ TrainerFrameSpec frameSpec(MultiRowTrainerModel &model)
 } // namespace
 
 MultiRowTrainerWindow::MultiRowTrainerWindow(const MultiRowDesign &design, Platform &platform, RandomSource &random,
-                                             PrinterLock &printerLock)
-    : MultiRowTrainerWindow(*new MultiRowTrainerModel(design, platform, random), platform, random, printerLock)
+                                             PrinterLock &printerLock, HelpSetting &help)
+    : MultiRowTrainerWindow(*new MultiRowTrainerModel(design, platform, random), platform, random, printerLock, help)
 {
 }
 
 MultiRowTrainerWindow::MultiRowTrainerWindow(MultiRowTrainerModel &model, Platform &platform, RandomSource &random,
-                                             PrinterLock &printerLock)
-    : TrainerWindow(model, frameSpec(model), platform, random, printerLock)
+                                             PrinterLock &printerLock, HelpSetting &help)
+    : TrainerWindow(model, frameSpec(model), platform, random, printerLock, help)
     , m_model(model)
 {
     QPushButton *layoutButton = commands().at(layoutCommand);

@@ -12,13 +12,13 @@ class MultiRowTrainerWindow : public TrainerWindow {
     Q_OBJECT
 public:
     MultiRowTrainerWindow(const MultiRowDesign &design, Platform &platform, RandomSource &random,
-                          PrinterLock &printerLock);
+                          PrinterLock &printerLock, HelpSetting &help);
 
     MultiRowTrainerModel &model() { return m_model; }
 
 private:
     MultiRowTrainerWindow(MultiRowTrainerModel &model, Platform &platform, RandomSource &random,
-                          PrinterLock &printerLock);
+                          PrinterLock &printerLock, HelpSetting &help);
 
     MultiRowTrainerModel &m_model;
 };

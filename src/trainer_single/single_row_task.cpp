@@ -21,12 +21,12 @@ SingleRowTask SingleRowTask::draw(RandomSource &random)
     return task;
 }
 
-// The result row is always laid out for a hundreds number; the kind hides the zeros it does not have.
-WrittenMultiplication SingleRowTask::written() const
+WrittenMultiplication SingleRowTask::written(int zeros) const
 {
-    return WrittenMultiplication({d1, d2, d3, d4}, {m, 0, 0});
+    return WrittenMultiplication({d1, d2, d3, d4}, QList<int>{m} + QList<int>(zeros, 0));
 }
 
+// The result row is always laid out for a hundreds number; the kind hides the zeros it does not have.
 int SingleRowTask::digit(int row, int column) const
 {
     const WrittenMultiplication calculation = written();

@@ -26,7 +26,9 @@ struct SingleRowTask {
     int multiplicand() const { return 1000 * d1 + 100 * d2 + 10 * d3 + d4; }
     int product() const { return multiplicand() * m; }
     // The calculation as written, with the zeros of a hundreds number.
-    WrittenMultiplication written() const;
+    WrittenMultiplication written() const { return written(2); }
+    // The calculation with a multiplier of `zeros` zeros after its digit.
+    WrittenMultiplication written(int zeros) const;
     // The digit written at a place of the finished calculation, -1 where none is.
     int digit(int row, int column) const;
 

@@ -122,6 +122,37 @@ QString SingleRowTrainerModel::caption() const
     return QStringLiteral("Einreihige Multiplikation mit Einerzahl");
 }
 
+int SingleRowTrainerModel::zeroCount() const
+{
+    return zeroColumns(m_kind);
+}
+
+// Columns 8 to 5 hold the multiplicand, 3 the multiplier digit and 2, 1 its
+// zeros; the product's columns are counted from its ones, under the last of them.
+CalculationStep SingleRowTrainerModel::stepOf(int cell) const
+{
+    const TrainerCell &c = design().cell(cell);
+    const int zeros = zeroCount();
+    if (!design().holdsDigit(cell))
+        return {};
+    switch (c.row) {
+    case Row::TaskRow:
+        if (c.column >= 5)
+            return CalculationStep::multiplicandDigit(c.column - 5);
+        return c.column <= 3 && c.column > 2 - zeros ? CalculationStep::multiplierDigit(c.column - 3 + zeros)
+                                                     : CalculationStep();
+    case Row::CarryRow:
+        return CalculationStep::carry(0, c.column - 5);
+    case Row::ResultRow:
+        if (const int column = c.column - 2 + zeros; column >= 1)
+            return CalculationStep::inRow(written(), 0, column);
+        break;
+    default:
+        break;
+    }
+    return {};
+}
+
 // A tens or hundreds multiplier moves every digit but the multiplicand's one or two places up.
 int SingleRowTrainerModel::placeOf(int cell) const
 {

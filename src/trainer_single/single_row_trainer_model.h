@@ -28,6 +28,9 @@ public:
     MultiplierKind kind() const { return m_kind; }
     // A carry expects what the column gives with the carry the pupil wrote beside it.
     CellDigit expectedDigit(int cell) const override;
+    CalculationStep stepOf(int cell) const override;
+    // The task with the kind's zeros: 1234 · 30 for "mal Z".
+    WrittenMultiplication written() const override { return m_task.written(zeroCount()); }
 
 protected:
     void drawTask() override;
@@ -37,6 +40,8 @@ protected:
     int placeOf(int cell) const override;
 
 private:
+    int zeroCount() const; // the kind's zeros: 0, 1 or 2
+
     SingleRowTask m_task;
     MultiplierKind m_kind = MultiplierKind::Ones;
 };

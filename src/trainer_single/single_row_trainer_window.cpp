@@ -30,14 +30,15 @@ TrainerFrameSpec frameSpec(SingleRowTrainerModel &model)
 }
 } // namespace
 
-SingleRowTrainerWindow::SingleRowTrainerWindow(Platform &platform, RandomSource &random, PrinterLock &printerLock)
-    : SingleRowTrainerWindow(*new SingleRowTrainerModel(platform, random), platform, random, printerLock)
+SingleRowTrainerWindow::SingleRowTrainerWindow(Platform &platform, RandomSource &random, PrinterLock &printerLock,
+                                               HelpSetting &help)
+    : SingleRowTrainerWindow(*new SingleRowTrainerModel(platform, random), platform, random, printerLock, help)
 {
 }
 
 SingleRowTrainerWindow::SingleRowTrainerWindow(SingleRowTrainerModel &model, Platform &platform,
-                                               RandomSource &random, PrinterLock &printerLock)
-    : TrainerWindow(model, frameSpec(model), platform, random, printerLock)
+                                               RandomSource &random, PrinterLock &printerLock, HelpSetting &help)
+    : TrainerWindow(model, frameSpec(model), platform, random, printerLock, help)
     , m_model(model)
 {
     connect(&model, &TrainerModel::changed, this, [this] { setWindowTitle(m_model.caption()); });

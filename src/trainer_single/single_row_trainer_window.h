@@ -10,13 +10,13 @@
 class SingleRowTrainerWindow : public TrainerWindow {
     Q_OBJECT
 public:
-    SingleRowTrainerWindow(Platform &platform, RandomSource &random, PrinterLock &printerLock);
+    SingleRowTrainerWindow(Platform &platform, RandomSource &random, PrinterLock &printerLock, HelpSetting &help);
 
     SingleRowTrainerModel &model() { return m_model; }
 
 private:
     SingleRowTrainerWindow(SingleRowTrainerModel &model, Platform &platform, RandomSource &random,
-                           PrinterLock &printerLock);
+                           PrinterLock &printerLock, HelpSetting &help);
 
     SingleRowTrainerModel &m_model;
 };

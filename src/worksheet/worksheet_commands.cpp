@@ -10,12 +10,6 @@
 
 namespace {
 
-QString sheetName(SheetSide side)
-{
-    return side == SheetSide::Tasks ? QStringLiteral("Rechenblatt")
-                                    : QStringLiteral("Lösungsblatt");
-}
-
 const QString twoCR = QString(2, CR);
 
 } // namespace
@@ -27,50 +21,56 @@ WorksheetCommands::WorksheetCommands(SheetKind kind, Platform &platform, Sources
 {
 }
 
-QString WorksheetCommands::question(SheetSide side)
+QString WorksheetCommands::sheetName(SheetSide side)
 {
-    return QStringLiteral("Das %1 jetzt ausdrucken?").arg(sheetName(side)) + twoCR;
+    return side == SheetSide::Tasks ? QStringLiteral("Rechenblatt")
+                                    : QStringLiteral("Lösungsblatt");
 }
 
-QString WorksheetCommands::closingMessage(SheetSide side)
+QString WorksheetCommands::question(const QString &sheet)
 {
-    return QStringLiteral("Das %1 wird gedruckt ...").arg(sheetName(side)) + twoCR;
+    return QStringLiteral("Das %1 jetzt ausdrucken?").arg(sheet) + twoCR;
 }
 
-QString WorksheetCommands::noPrinterQuestion(SheetSide side)
+QString WorksheetCommands::closingMessage(const QString &sheet)
+{
+    return QStringLiteral("Das %1 wird gedruckt ...").arg(sheet) + twoCR;
+}
+
+QString WorksheetCommands::noPrinterQuestion(const QString &sheet)
 {
     return QStringLiteral("Es ist kein Drucker eingerichtet.") + CR
         + QStringLiteral("Soll das %1 stattdessen als PDF-Datei gespeichert werden?")
-              .arg(sheetName(side))
+              .arg(sheet)
         + twoCR;
 }
 
-QString WorksheetCommands::pdfDialogTitle(SheetSide side)
+QString WorksheetCommands::pdfDialogTitle(const QString &sheet)
 {
-    return QStringLiteral("Das %1 als PDF-Datei speichern").arg(sheetName(side));
+    return QStringLiteral("Das %1 als PDF-Datei speichern").arg(sheet);
 }
 
-QString WorksheetCommands::pdfSuggestedName(SheetSide side)
+QString WorksheetCommands::pdfSuggestedName(const QString &sheet)
 {
-    return sheetName(side) + QStringLiteral(".pdf");
+    return sheet + QStringLiteral(".pdf");
 }
 
-QString WorksheetCommands::pdfSavedMessage(SheetSide side, const QString &file)
+QString WorksheetCommands::pdfSavedMessage(const QString &sheet, const QString &file)
 {
-    return QStringLiteral("Das %1 wurde als PDF-Datei gespeichert:").arg(sheetName(side)) + CR
+    return QStringLiteral("Das %1 wurde als PDF-Datei gespeichert:").arg(sheet) + CR
         + QDir::toNativeSeparators(file) + twoCR;
 }
 
-QString WorksheetCommands::printFailedMessage(SheetSide side)
+QString WorksheetCommands::printFailedMessage(const QString &sheet)
 {
-    return QStringLiteral("Das %1 konnte nicht gedruckt werden.").arg(sheetName(side)) + CR
+    return QStringLiteral("Das %1 konnte nicht gedruckt werden.").arg(sheet) + CR
         + QStringLiteral("Bitte den Drucker prüfen und es noch einmal versuchen.") + twoCR;
 }
 
-QString WorksheetCommands::pdfFailedMessage(SheetSide side, const QString &file)
+QString WorksheetCommands::pdfFailedMessage(const QString &sheet, const QString &file)
 {
     return QStringLiteral("Das %1 konnte nicht als PDF-Datei gespeichert werden:")
-               .arg(sheetName(side))
+               .arg(sheet)
         + CR + QDir::toNativeSeparators(file) + CR
         + QStringLiteral("Es wurde nichts gespeichert; eine ältere Datei mit diesem Namen bleibt "
                          "unverändert.")
@@ -119,38 +119,43 @@ void WorksheetCommands::printSolutionSheet(const QStringList &rows)
 
 void WorksheetCommands::print(SheetSide side, const std::function<SheetDocument()> &document)
 {
+    printDocument(sheetName(side), WorksheetLayout::of(m_kind).messageTitle, document);
+}
+
+void WorksheetCommands::printDocument(const QString &sheet, const QString &title,
+                                      const std::function<SheetDocument()> &document)
+{
     if (!checkPrinterLock())
         return;
-    const QString title = WorksheetLayout::of(m_kind).messageTitle;
-    if (!askYesNo(m_platform, question(side), title, MessageIcon::Question, DefaultButton::Second))
+    if (!askYesNo(m_platform, question(sheet), title, MessageIcon::Question, DefaultButton::Second))
         return;
     if (!m_platform.hasPrinter()) {
-        saveAsPdf(side, document);
+        saveAsPdf(sheet, title, document);
         return;
     }
     if (send(document(), QString()) == PrintOutcome::Failed) {
-        m_platform.message(printFailedMessage(side), printTitle, MessageButtons::Ok,
+        m_platform.message(printFailedMessage(sheet), printTitle, MessageButtons::Ok,
                            MessageIcon::Stop, DefaultButton::First);
         return;
     }
-    showInfo(m_platform, closingMessage(side), printTitle);
+    showInfo(m_platform, closingMessage(sheet), printTitle);
 }
 
-void WorksheetCommands::saveAsPdf(SheetSide side, const std::function<SheetDocument()> &document)
+void WorksheetCommands::saveAsPdf(const QString &sheet, const QString &title,
+                                  const std::function<SheetDocument()> &document)
 {
-    const QString title = WorksheetLayout::of(m_kind).messageTitle;
-    if (!askYesNo(m_platform, noPrinterQuestion(side), title, MessageIcon::Question,
+    if (!askYesNo(m_platform, noPrinterQuestion(sheet), title, MessageIcon::Question,
                   DefaultButton::Second))
         return;
-    const QString file = m_platform.pdfFileName(pdfDialogTitle(side), pdfSuggestedName(side));
+    const QString file = m_platform.pdfFileName(pdfDialogTitle(sheet), pdfSuggestedName(sheet));
     if (file.isEmpty())
         return;
     if (send(document(), file) == PrintOutcome::Failed) {
-        m_platform.message(pdfFailedMessage(side, file), printTitle, MessageButtons::Ok,
+        m_platform.message(pdfFailedMessage(sheet, file), printTitle, MessageButtons::Ok,
                            MessageIcon::Stop, DefaultButton::First);
         return;
     }
-    showInfo(m_platform, pdfSavedMessage(side, file), printTitle);
+    showInfo(m_platform, pdfSavedMessage(sheet, file), printTitle);
 }
 
 PrintOutcome WorksheetCommands::send(const SheetDocument &document, const QString &pdfFile)

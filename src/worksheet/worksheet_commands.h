@@ -3,9 +3,10 @@
 
 #pragma once
 
-#include "shell/platform.h"
 #include "worksheet/sheet_kind.h"
 #include "worksheet/worksheet_layout.h"
+
+#include "shell/platform.h"
 
 #include <QString>
 #include <QStringList>
@@ -32,20 +33,32 @@ public:
     bool checkPrinterLock();
     void printTaskSheet(const QStringList &rows);
     void printSolutionSheet(const QStringList &rows);
-    // The procedure of every print command, for any sheet: the lock, the
-    // question, then the printer or, without one, a PDF file. The document is
-    // made only once printing goes on.
-    void print(SheetSide side, const std::function<SheetDocument()> &document);
     void copyWorksheet(const QStringList &rows);
+    // The procedure of every print command, for any sheet: the lock, the
+    // question, then the printer or, without one, a PDF file. `sheet` names it
+    // as "Das … jetzt ausdrucken?" does; the document is made only once printing goes on.
+    void printDocument(const QString &sheet, const QString &title, const std::function<SheetDocument()> &document);
+    // A side of this trainer's worksheets, under the trainer's message title.
+    void print(SheetSide side, const std::function<SheetDocument()> &document);
 
-    static QString question(SheetSide side);
-    static QString closingMessage(SheetSide side);
-    static QString noPrinterQuestion(SheetSide side);
-    static QString pdfDialogTitle(SheetSide side);
-    static QString pdfSuggestedName(SheetSide side);
-    static QString pdfSavedMessage(SheetSide side, const QString &file);
-    static QString printFailedMessage(SheetSide side);
-    static QString pdfFailedMessage(SheetSide side, const QString &file);
+    static QString question(SheetSide side) { return question(sheetName(side)); }
+    static QString closingMessage(SheetSide side) { return closingMessage(sheetName(side)); }
+    static QString noPrinterQuestion(SheetSide side) { return noPrinterQuestion(sheetName(side)); }
+    static QString pdfDialogTitle(SheetSide side) { return pdfDialogTitle(sheetName(side)); }
+    static QString pdfSuggestedName(SheetSide side) { return pdfSuggestedName(sheetName(side)); }
+    static QString pdfSavedMessage(SheetSide side, const QString &file) { return pdfSavedMessage(sheetName(side), file); }
+    static QString printFailedMessage(SheetSide side) { return printFailedMessage(sheetName(side)); }
+    static QString pdfFailedMessage(SheetSide side, const QString &file) { return pdfFailedMessage(sheetName(side), file); }
+    // The same of a sheet by its name.
+    static QString sheetName(SheetSide side);
+    static QString question(const QString &sheet);
+    static QString closingMessage(const QString &sheet);
+    static QString noPrinterQuestion(const QString &sheet);
+    static QString pdfDialogTitle(const QString &sheet);
+    static QString pdfSuggestedName(const QString &sheet);
+    static QString pdfSavedMessage(const QString &sheet, const QString &file);
+    static QString printFailedMessage(const QString &sheet);
+    static QString pdfFailedMessage(const QString &sheet, const QString &file);
     static QString copiedMessage();
 
     static inline const QString printTitle = QStringLiteral("Drucken");
@@ -55,7 +68,7 @@ public:
     static inline const QString passwordDefault = QStringLiteral("Passwort");
 
 private:
-    void saveAsPdf(SheetSide side, const std::function<SheetDocument()> &document);
+    void saveAsPdf(const QString &sheet, const QString &title, const std::function<SheetDocument()> &document);
     PrintOutcome send(const SheetDocument &document, const QString &pdfFile);
     bool printerLocked() const;
     int points() const;

@@ -48,7 +48,7 @@ public:
     static inline const QString printTasksButtonName = QStringLiteral("Befehl17");
     static inline const QString printSolutionsButtonName = QStringLiteral("Befehl18");
     static inline const QString copyButtonName = QStringLiteral("Befehl19");
-    static inline const QString karoblattButtonName = QStringLiteral("Befehl22");
+    static inline const QString karoblattButtonName = QStringLiteral("Befehl24");
 
 signals:
     void closed(); // "Abbruch" took the sheet away

@@ -3,6 +3,7 @@
 
 #include "app/app_shell.h"
 #include "app/info_window.h"
+#include "app/learning_report_window.h"
 #include "app/main_menu_texts.h"
 #include "app/main_menu_window.h"
 #include "rewards/catch_game_window.h"
@@ -15,6 +16,7 @@
 
 #include "support/cells.h"
 #include "support/drop.h"
+#include "support/help_agrees.h"
 #include "support/scripted_platform.h"
 
 #include <QAbstractButton>
@@ -26,10 +28,12 @@
 #include <QtTest/QTest>
 
 // A restless pupil: random clicks, digits dragged, typed or tapped (many of
-// them right), keys and window closes over every window. After every step
-// exactly one working window is shown, every trainer's counters match the
-// digits it received, points never fall, and the shown task's answer key
-// agrees with its calculation.
+// them right), keys and window closes over every window, hints asked for and
+// demonstrations started, let run and broken off. After every step exactly
+// one working window is shown, every trainer's counters match the digits the
+// pupil gave it (a digit during a demonstration only ends it; a demonstration
+// earns nothing), points never fall, the shown task's answer key agrees with
+// its calculation, and the help speaks of the digits the check expects.
 //   RECHENHEFT_MONKEY_SEED=n    one seed instead of the usual set
 //   RECHENHEFT_MONKEY_STEPS=n   steps per seed (at least 20,000 in all by default)
 class TestMonkey : public QObject {
@@ -169,6 +173,12 @@ void TestMonkey::randomInputKeepsEveryWindowAndPointRight()
 
     const int keys[] = {Qt::Key_Space, Qt::Key_Return, Qt::Key_Escape, Qt::Key_Left, Qt::Key_Right,
                         Qt::Key_Up, Qt::Key_Down, Qt::Key_Tab, Qt::Key_A, Qt::Key_5};
+    // Time runs only when the pupil lets it: a demonstration goes on a step when the monkey says so.
+    QSet<TrainerWindow *> paced;
+    auto tutorOf = [&](QWidget *window) -> Tutor * {
+        auto *trainer = qobject_cast<TrainerWindow *>(window);
+        return trainer ? &modelOf(trainer).tutor() : nullptr;
+    };
     QElapsedTimer clock;
     clock.start();
     for (int step = 0; step < steps; ++step) {
@@ -197,10 +207,25 @@ void TestMonkey::randomInputKeepsEveryWindowAndPointRight()
         QVERIFY2(platform.quitCalls == 0, qPrintable(where));
         QWidget *window = visible.first();
         reached.insert(window->objectName());
+        for (TrainerWindow *trainer : trainers())
+            if (!paced.contains(trainer)) {
+                modelOf(trainer).tutor().setDemonstrationPace(24 * 3600 * 1000);
+                paced.insert(trainer);
+            }
         if (shell.hasInfoWindow() && shell.infoWindow()->isVisible() && monkey.next() < 0.1) {
             window = shell.infoWindow();
-            reached.insert(QStringLiteral("%1 (lock %2)").arg(window->objectName()).arg(shell.printerLock().isSet()));
+            reached.insert(QStringLiteral("%1 (lock %2, help %3)")
+                               .arg(window->objectName())
+                               .arg(shell.printerLock().isSet())
+                               .arg(shell.helpSetting().isOn()));
         }
+        if (shell.hasLearningReport() && shell.learningReport()->isVisible() && monkey.next() < 0.1) {
+            window = shell.learningReport();
+            reached.insert(window->objectName());
+        }
+        Tutor *tutor = tutorOf(window);
+        if (tutor && tutor->demonstrating())
+            reached.insert(QStringLiteral("demonstrating"));
 
         // The password is sometimes the points shown, sometimes not.
         const auto *pointsLabel = window->findChild<QLabel *>(QStringLiteral("Bezeichnung22"));
@@ -209,7 +234,15 @@ void TestMonkey::randomInputKeepsEveryWindowAndPointRight()
         const double choice = monkey.next();
         if (choice < 0.01 && window != shell.mainMenu()) {
             window->close();
-        } else if (choice < 0.06) {
+        } else if (tutor && tutor->demonstrating() && choice < 0.9) { // the pupil watches on
+            tutor->demonstrateNextStep();
+            if (!tutor->demonstrating())
+                reached.insert(QStringLiteral("demonstrated to the end"));
+        } else if (choice < 0.02 && tutor) {
+            auto *command = window->findChild<QAbstractButton *>(QStringLiteral("Befehl23"));
+            if (command->isVisible())
+                QTest::mouseClick(command, Qt::LeftButton); // "Vormachen", or its end
+        } else if (choice < 0.1) {
             QTest::keyClick(window, Qt::Key(keys[monkey.draw(0, 9)]));
         } else if (choice < 0.4 && (window == shell.catchGame() || window == shell.memoryGame())) {
             sendGameInput(window, monkey);
@@ -218,7 +251,9 @@ void TestMonkey::randomInputKeepsEveryWindowAndPointRight()
             QList<DigitField *> fields;
             const auto children = window->findChildren<QWidget *>();
             for (QWidget *child : children) {
-                // Only what a pupil can reach: shown, and not covered by a panel.
+                // Only what a pupil can reach here: shown, in this window (not one it owns), not covered by a panel.
+                if (child->window() != window)
+                    continue;
                 QWidget *top = window->childAt(child->mapTo(window, child->rect().center()));
                 if (!child->isVisible() || !child->isEnabled() || !(top == child || child->isAncestorOf(top)))
                     continue;
@@ -235,6 +270,7 @@ void TestMonkey::randomInputKeepsEveryWindowAndPointRight()
                     : QString::number(monkey.draw(0, 9));
                 // Dragged, typed into the field, or a tile tapped (unless in hand already) and then the field.
                 const double way = monkey.next();
+                const bool ending = tutor && tutor->demonstrating();
                 auto *tile = window->findChild<DigitTile *>(QStringLiteral("Befehl%1").arg(digit.toInt() + 2));
                 if (way >= 0.8 && !tile->isPicked())
                     QTest::mouseClick(tile, Qt::LeftButton);
@@ -242,12 +278,17 @@ void TestMonkey::randomInputKeepsEveryWindowAndPointRight()
                     QTest::mouseClick(field, Qt::LeftButton);
                 else if (way >= 0.6)
                     QTest::keyClick(field, Qt::Key(Qt::Key_0 + digit.toInt()));
-                if (way >= 0.6 || dropTile(field, digit)) {
+                if ((way >= 0.6 || dropTile(field, digit)) && !ending) {
                     Tally &tally = tallies[field->window()];
                     ++(digit == expected ? tally.right : tally.wrong);
                 }
             } else if (!targets.isEmpty()) {
-                QTest::mouseClick(targets.at(monkey.draw(0, int(targets.size()) - 1)), Qt::LeftButton);
+                // A reward in sight is taken sooner or later, as a pupil would.
+                QWidget *target = targets.at(monkey.draw(0, int(targets.size()) - 1));
+                for (QWidget *invitation : std::as_const(targets))
+                    if (invitation->accessibleName().startsWith(QStringLiteral("Belohnung: ")) && monkey.next() < 0.2)
+                        target = invitation;
+                QTest::mouseClick(target, Qt::LeftButton);
             }
         }
 
@@ -262,8 +303,16 @@ void TestMonkey::randomInputKeepsEveryWindowAndPointRight()
             QVERIFY2(errors == tally.wrong, qPrintable(where + QStringLiteral(": %1 errors for %2 wrong drops")
                                                                     .arg(errors).arg(tally.wrong)));
             // A hidden trainer shows its next task only when it comes back.
-            const QString fault = trainer->isVisible() ? taskFault(trainer) : QString();
+            QString fault = trainer->isVisible() ? taskFault(trainer) : QString();
+            if (fault.isEmpty() && trainer->isVisible() && step % 10 == 0)
+                fault = helpDisagreement(modelOf(trainer));
             QVERIFY2(fault.isEmpty(), qPrintable(where + QStringLiteral(": ") + fault));
+            const Tutor &help = modelOf(trainer).tutor();
+            QVERIFY2(help.hint().isEmpty() || help.demonstrating() || help.hint().startsWith(QStringLiteral("Tipp: ")),
+                     qPrintable(where + QStringLiteral(": the hint ") + help.hint()));
+            QVERIFY2(trainer->isVisible() || !help.demonstrating(), qPrintable(where + QStringLiteral(": a hidden demonstration")));
+            if (help.hintCell() >= 0)
+                reached.insert(QStringLiteral("hint"));
         }
     }
     int points = 0;
@@ -284,9 +333,10 @@ void TestMonkey::cleanupTestCase()
     // A run of the usual length reaches every window and command.
     if (m_steps < 20000)
         return;
-    for (const char *place : {"Form0", "Form1", "Form2", "Form3", "Form4", "memo", "ORBLABEL (lock 0)",
-                              "ORBLABEL (lock 1)", "printed", "copied", "Malaufgabe", "Lückenaufgabe",
-                              "Zahlfange", "Schriftliche Multiplikation"})
+    for (const char *place : {"Form0", "Form1", "Form2", "Form3", "Form4", "Form5", "memo", "ORBLABEL (lock 0, help 1)",
+                              "ORBLABEL (lock 1, help 1)", "ORBLABEL (lock 1, help 0)", "printed", "copied",
+                              "Malaufgabe", "Lückenaufgabe", "Zahlfange", "Schriftliche Multiplikation", "hint",
+                              "demonstrating", "demonstrated to the end"})
         QVERIFY2(m_reached.contains(QString::fromUtf8(place)), place);
 }
 

@@ -165,8 +165,9 @@ void TestWindowFit::zoomKeysResizeATrainerInSteps()
     QFETCH(int, wheelNotches);
     QFETCH(qreal, factor);
     QWidget *window = open(*m_shell);
-    if (factor == 0) // so large that the window with its frame is as wide as the screen
-        factor = (1280 - window->frameGeometry().width() + window->width()) / qreal(window->width());
+    if (factor == 0) // so large that the window with its frame is as wide or as high as the screen
+        factor = std::min((1280 - window->frameGeometry().width() + window->width()) / qreal(window->width()),
+                          (1024 - window->frameGeometry().height() + window->height()) / qreal(window->height()));
     const QSize layoutSize = window->size();
     const auto layoutLook = lookOf(window);
     const auto tile = window->findChild<QWidget *>(QStringLiteral("Befehl11"));

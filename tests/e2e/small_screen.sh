@@ -55,7 +55,7 @@ fitted "one-row trainer" '^Einreihige Multiplikation mit Einerzahl$' 522
 click 372 24 # "Lücke": a gap task over the calculation
 sleep 0.5
 
-# The open gaps are grey (sampled inside the keys' focus frame, which stands
+# The open gaps are grey (sampled in their middle, clear of the keys' focus frame, which stands
 # on the first of them): multiplicand digits in columns 8 to 5 of the task
 # row (104 px from the top), product digits in columns 7 to 3 of the result
 # row (176 px); column c stands at 104 + 40 (8 - c) px.
@@ -63,7 +63,7 @@ gaps=()
 for cell in "8 104" "7 104" "6 104" "5 104" "7 176" "6 176" "5 176" "4 176" "3 176"; do
     read -r column top <<<"$cell"
     left=$(( 104 + 40 * (8 - column) ))
-    [ "$(pixel $(at $(( left + 8 )) $(( top + 8 ))))" = "224,224,224" ] && gaps+=("$left $top")
+    [ "$(pixel $(at $(( left + 16 )) $(( top + 16 ))))" = "224,224,224" ] && gaps+=("$left $top")
 done
 screenshot "e2e-small-$screen_w-gap-task"
 [ ${#gaps[@]} -eq 3 ] || fail "${#gaps[@]} open gaps instead of 3"

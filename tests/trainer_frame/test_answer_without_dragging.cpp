@@ -174,12 +174,12 @@ void TestAnswerWithoutDragging::namesSayRowPlaceAndContent()
     QCOMPARE(m_window->findChild<QWidget *>(control)->accessibleName(), name);
 }
 
-// Tab: the fields in writing order, then the commands, and round; the arrows to a neighbour.
+// Tab: the fields in writing order, then the commands and those of the help strip, and round; the arrows to a neighbour.
 void TestAnswerWithoutDragging::tabAndArrowsMoveOverTheFields()
 {
     open(2);
     const QStringList order = fields("9 21 20 19 18 17 26 14 13 12 11 34 33 32 31 30 28 9");
-    for (const QString &name : order.mid(0, 17) + fields("1 15 21 12 13 14", "Befehl") + order.mid(17)) {
+    for (const QString &name : order.mid(0, 17) + fields("1 15 21 12 13 14 22 23", "Befehl") + order.mid(17)) {
         QCOMPARE(focused(), name);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     }
@@ -276,7 +276,7 @@ void TestAnswerWithoutDragging::aSheetTakesWhatItCoversOutOfReach()
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         reached.append(focused());
     }
-    const QStringList sheet{"Befehl16", "Befehl17", "Befehl18", "Befehl19", "Befehl22"}; // "Karoblatt" too
+    const QStringList sheet{"Befehl16", "Befehl17", "Befehl18", "Befehl19", "Befehl24"}; // "Karoblatt" too
     for (const QString &name : reached)
         QVERIFY2(sheet.contains(name), qPrintable(name));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_5);

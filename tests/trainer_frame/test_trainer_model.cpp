@@ -50,6 +50,14 @@ public:
         bringIntoSight(V::GapPanel);
         newGapTask();
     }
+    CalculationStep stepOf(int cell) const override
+    {
+        const TrainerCell &c = design().cell(cell);
+        if (c.row == 1)
+            return CalculationStep::rowDigit(0, c.column);
+        return c.column > 2 ? CalculationStep::multiplicandDigit(c.column - 3) : CalculationStep::multiplierDigit(0);
+    }
+    WrittenMultiplication written() const override { return WrittenMultiplication({2, 3}, {4}); }
 
 protected:
     void drawTask() override {}

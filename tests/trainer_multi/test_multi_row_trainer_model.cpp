@@ -5,6 +5,7 @@
 
 #include "shell/random_source.h"
 #include "support/cells.h"
+#include "support/help_agrees.h"
 #include "support/multi_row_draws.h"
 #include "support/scripted_platform.h"
 #include "support/scripted_random.h"
@@ -95,6 +96,7 @@ private slots:
     void dropsThatDoNotBelongAreIgnored();
     void drawsStayInTheirRanges_data();
     void drawsStayInTheirRanges();
+    void helpSpeaksOfTheDigitsTheCheckExpects();
 };
 
 void TestMultiRowTrainerModel::finishedCalculationOfTheExtremeTasks_data()
@@ -378,6 +380,21 @@ void TestMultiRowTrainerModel::drawsStayInTheirRanges()
                 sum += key.at(e).toLongLong();
         }
         QCOMPARE(sum, key.last().toLongLong());
+    }
+}
+
+// Of the partial products, their zeros and the sum, in both layouts and in gap tasks.
+void TestMultiRowTrainerModel::helpSpeaksOfTheDigitsTheCheckExpects()
+{
+    for (int rows : {2, 3}) {
+        Fixture f(rows);
+        f.newTask(9994, QList<int>(rows, 9));
+        QCOMPARE(helpDisagreement(f.model), QString());
+        f.model.toggleRowLayout();
+        QCOMPARE(helpDisagreement(f.model), QString());
+        f.random.append(multiRowDraws(5001, QList<int>(rows, 2)));
+        f.model.chooseGaps();
+        QCOMPARE(helpDisagreement(f.model), QString());
     }
 }
 

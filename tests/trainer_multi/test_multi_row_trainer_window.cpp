@@ -4,6 +4,7 @@
 #include "app/app_shell.h"
 #include "app/main_menu_window.h"
 #include "rewards/catch_game_window.h"
+#include "trainer_frame/help_strip.h"
 #include "trainer_multi/multi_row_trainer_window.h"
 #include "trainer_single/single_row_trainer_window.h"
 #include "worksheet/worksheet_view.h"
@@ -107,7 +108,7 @@ void TestMultiRowTrainerWindow::menuOpensTheTrainerWithItsTask()
     QVERIFY(!m_fixture->shell.mainMenu()->isVisible());
     QCOMPARE(window->objectName(), objectName);
     QCOMPARE(window->windowTitle(), caption);
-    QCOMPARE(window->size(), clientTwips / 15);
+    QCOMPARE(window->size(), (clientTwips + QSize(0, HelpStrip::height)) / 15); // and the help strip under it
     QCOMPARE(named(QStringLiteral("Bezeichnung1"))->text(), QStringLiteral("5"));
     const QStringList captions{"Ende", "Hilfe", "Normal", "Treppe", "Lücke", "Blatt"};
     const QStringList commands{"Befehl1", "Befehl15", "Befehl21", "Befehl12", "Befehl13", "Befehl14"};

@@ -5,6 +5,7 @@
 
 #include "shell/platform.h"
 #include "support/cells.h"
+#include "support/help_agrees.h"
 #include "support/scripted_platform.h"
 #include "support/scripted_random.h"
 #include "support/single_row_draws.h"
@@ -55,6 +56,7 @@ private slots:
     void dropsThatDoNotBelongAreIgnored_data();
     void dropsThatDoNotBelongAreIgnored();
     void eachTaskReseedsFromTheClock();
+    void helpSpeaksOfTheDigitsTheCheckExpects();
 };
 
 void TestSingleRowTrainerModel::normalTaskLaysOutTheDrawnDigits()
@@ -370,6 +372,25 @@ void TestSingleRowTrainerModel::eachTaskReseedsFromTheClock()
     QCOMPARE(f.random.reseeds(), 1);
     f.model.chooseGaps();
     QCOMPARE(f.random.reseeds(), 3); // once for the digits, once for the gap pattern
+}
+
+
+// In every kind and in gap tasks, also with the carries written in an odd order.
+void TestSingleRowTrainerModel::helpSpeaksOfTheDigitsTheCheckExpects()
+{
+    Fixture f;
+    for (MultiplierKind kind : {MultiplierKind::Ones, MultiplierKind::Tens, MultiplierKind::Hundreds}) {
+        f.random.append(singleRowDraws(5, 6, 7, 8, 9));
+        f.model.chooseKind(kind);
+        QCOMPARE(helpDisagreement(f.model), QString());
+        f.model.dropDigit(c("Bezeichnung8"), 6); // 7 · 9 alone, the carry below still empty
+        f.model.dropDigit(c("Bezeichnung9"), 7);
+        QCOMPARE(helpDisagreement(f.model), QString());
+        f.random.append(singleRowDraws(3, 0, 0, 5, 4));
+        f.random.append({gapPatternDraw(2)});
+        f.model.chooseGaps();
+        QCOMPARE(helpDisagreement(f.model), QString());
+    }
 }
 
 QTEST_APPLESS_MAIN(TestSingleRowTrainerModel)
