@@ -55,7 +55,28 @@ void WindowScale::setFactor(qreal factor)
     for (QWidget *widget : controls)
         if (auto it = m_controls.find(widget); it != m_controls.end())
             show(widget, *it);
+    evenOutGroups();
     m_showing = false;
+}
+
+void WindowScale::evenOutGroups()
+{
+    QHash<int, qreal> smallest;
+    for (auto fit = m_fits.cbegin(); fit != m_fits.cend(); ++fit) {
+        const qreal points = fit.key()->font().pointSizeF();
+        if (fit->group && points > 0 && (!smallest.contains(fit->group) || points < smallest.value(fit->group)))
+            smallest.insert(fit->group, points);
+    }
+    for (auto fit = m_fits.cbegin(); fit != m_fits.cend(); ++fit) {
+        QWidget *control = fit.key();
+        auto it = m_controls.find(control);
+        if (!fit->group || it == m_controls.end() || control->font().pointSizeF() <= smallest.value(fit->group))
+            continue;
+        QFont font = control->font();
+        font.setPointSizeF(smallest.value(fit->group));
+        control->setFont(font);
+        it->shownFont = font;
+    }
 }
 
 QSize WindowScale::layoutSize() const

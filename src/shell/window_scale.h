@@ -36,6 +36,8 @@ public:
         QString text;
         bool wrapped = false;
         int extraWidth = 0;
+        // Controls of one group (a bar of commands) show one size: the smallest any of them needs.
+        int group = 0;
     };
     static constexpr qreal smallestFittedPoints = 6;
     // The font shrunk in half points, but not below `smallest`, until the text fits the box.
@@ -65,6 +67,7 @@ private:
     void takeNewGeometry(const QWidget *widget, Control &control);
     void takeOver(QWidget *widget, Control &control);
     void show(QWidget *widget, Control &control);
+    void evenOutGroups();
     QRect scaled(const QRect &layout) const;
     QFont scaled(const QFont &layout) const;
 

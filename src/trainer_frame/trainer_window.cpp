@@ -63,7 +63,7 @@ TrainerWindow::TrainerWindow(TrainerModel &model, const TrainerFrameSpec &spec, 
         button->setGeometry(Twips::rect(command.left, commandTop, commandWidth, commandHeight));
         button->setFont(WindowSetup::font(9.75, true));
         // The focus frame's rings keep their width at any zoom: the caption fits between them.
-        m_placement.scale().fitTextWhenScaled(button, {button->text(), false, 4 * Look::focusRingWidth});
+        m_placement.scale().fitTextWhenScaled(button, {button->text(), false, 4 * Look::focusRingWidth, 1});
         connect(button, &QPushButton::clicked, this, [this, action = command.action] {
             m_model.tutor().stopDemonstration();
             action();

@@ -20,6 +20,7 @@
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QWheelEvent>
+#include <algorithm>
 #include <functional>
 
 namespace {
@@ -255,11 +256,14 @@ void TestWindowFit::captionsStandInsideTheFocusFrame()
     QWidget *window = twoRows(*m_shell);
     for (int step = 0; step < stepsOut; ++step)
         QTest::keySequence(window, QKeySequence(QStringLiteral("Ctrl+-")));
+    QList<qreal> sizes;
     for (const char *name : {"Befehl1", "Befehl15", "Befehl21", "Befehl12", "Befehl13", "Befehl14"}) {
         auto *command = window->findChild<QAbstractButton *>(QString::fromLatin1(name));
         const int room = command->width() - 4 * Look::focusRingWidth;
         QVERIFY2(QFontMetrics(command->font()).horizontalAdvance(command->text()) <= room, name);
+        sizes.append(command->font().pointSizeF());
     }
+    QCOMPARE(std::count(sizes.cbegin(), sizes.cend(), sizes.first()), sizes.size()); // one size for the whole bar
 }
 
 QTEST_MAIN(TestWindowFit)
