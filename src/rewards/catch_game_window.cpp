@@ -35,12 +35,6 @@ constexpr int startSpeed = 7;
 constexpr int initialInterval = 1000;
 constexpr int walkStepMilliseconds = 60; // a tapped cell is reached step by step, each step seen
 
-// Names change only when what they say changes: each change is announced to a screen reader.
-void nameForScreenReader(QWidget *widget, const QString &name)
-{
-    if (widget->accessibleName() != name)
-        widget->setAccessibleName(name);
-}
 } // namespace
 
 CatchGameWindow::CatchGameWindow(Platform &platform, RandomSource &random, CatchGameState &state)
@@ -204,7 +198,7 @@ void CatchGameWindow::timerTicked()
 void CatchGameWindow::speedChanged(int value)
 {
     m_timer->setInterval(value * millisecondsPerSecond);
-    nameForScreenReader(m_speedBar, CatchGame::spokenSpeed(value));
+    WindowSetup::nameForScreenReader(m_speedBar, CatchGame::spokenSpeed(value));
     // Later arrow keys then move the cursor rather than the speed bar.
     m_leftButton->setFocus();
 }
@@ -228,7 +222,7 @@ void CatchGameWindow::showTurn(const CatchTurn &turn)
 void CatchGameWindow::showGame()
 {
     m_nextDigit->setText(m_game.nextDigit());
-    nameForScreenReader(m_nextDigit, m_game.spokenNextDigit());
+    WindowSetup::nameForScreenReader(m_nextDigit, m_game.spokenNextDigit());
     m_board->showGame();
 }
 

@@ -62,6 +62,12 @@ QFont font(qreal points, bool bold, bool italic, bool underline)
     return f;
 }
 
+void nameForScreenReader(QWidget *widget, const QString &name)
+{
+    if (widget->accessibleName() != name)
+        widget->setAccessibleName(name);
+}
+
 QLabel *label(QWidget *parent, const QString &objectName, const QString &text, const QRect &geometry)
 {
     auto *l = new QLabel(text, parent);

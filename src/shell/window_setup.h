@@ -35,6 +35,9 @@ inline const QString windowFontFamily = QStringLiteral("DejaVu Sans");
 
 QFont font(qreal points, bool bold = false, bool italic = false, bool underline = false);
 
+// Names a control for a screen reader, only when what it says changes: each change is announced.
+void nameForScreenReader(QWidget *widget, const QString &name);
+
 QLabel *label(QWidget *parent, const QString &objectName, const QString &text, const QRect &geometry);
 
 // A filled rectangle (a line of the given width, or a shape).

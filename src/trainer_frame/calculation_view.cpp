@@ -38,17 +38,6 @@ const Look::CellStyle &styleOf(const TrainerCell &cell, bool openGap)
     return Look::givenCell;
 }
 
-// Names change only when what they say changes: each change is announced to a screen reader.
-void nameForScreenReader(QWidget *widget, const QString &name)
-{
-    if (widget->accessibleName() != name)
-        widget->setAccessibleName(name);
-}
-
-QString digitText(const CellDigit &digit)
-{
-    return digit ? QString::number(*digit) : QString();
-}
 } // namespace
 
 CalculationView::CalculationView(const TrainerModel &model, const QString &objectName, const QRect &area,
@@ -161,7 +150,7 @@ void CalculationView::mirror()
         if (design.holdsDigit(i)) {
             auto *label = static_cast<CellLabel *>(widget);
             label->setText(digitText(m_model.digit(i)));
-            nameForScreenReader(label, m_model.cellName(i));
+            WindowSetup::nameForScreenReader(label, m_model.cellName(i));
             QString asks = c.view == TrainerView::Normal ? normalTask : gapTask;
             if (i == tutor.hintCell()) // the field a hint is about says it too
                 asks += QStringLiteral(". ") + tutor.hint();
@@ -181,6 +170,6 @@ void CalculationView::mirror()
         widget->setVisible(m_model.isVisible(i) && (c.view == TrainerView::GapPanel || !gapMode));
     }
     m_gapPanel->setVisible(gapMode);
-    nameForScreenReader(this, normalTask);
-    nameForScreenReader(m_gapPanel, gapTask);
+    WindowSetup::nameForScreenReader(this, normalTask);
+    WindowSetup::nameForScreenReader(m_gapPanel, gapTask);
 }

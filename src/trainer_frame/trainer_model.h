@@ -20,6 +20,11 @@ class RandomSource;
 
 // What a cell holds: a digit 0 to 9, or nothing.
 using CellDigit = std::optional<int>;
+// The digit as it is shown and read, the empty text for nothing.
+inline QString digitText(const CellDigit &digit)
+{
+    return digit ? QString::number(*digit) : QString();
+}
 
 // What became of a digit put into a cell.
 enum class DropOutcome { Refused, Right, Wrong, Solved };

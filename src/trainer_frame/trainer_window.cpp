@@ -29,13 +29,6 @@ using namespace WindowSetup;
 
 namespace {
 const QString invitationText = QStringLiteral("Du hast eine Belohnung, klicke hier . . .");
-
-// Names change only when what they say changes: each change is announced to a screen reader.
-void nameForScreenReader(QWidget *widget, const QString &name)
-{
-    if (widget->accessibleName() != name)
-        widget->setAccessibleName(name);
-}
 } // namespace
 
 TrainerWindow::TrainerWindow(TrainerModel &model, const TrainerFrameSpec &spec, Platform &platform,
@@ -189,8 +182,8 @@ void TrainerWindow::mirror()
     const int errors = m_model.errors();
     m_pointsDisplay->setText(rewards.pointsText());
     m_errorDisplay->setText(QString::number(errors));
-    nameForScreenReader(m_pointsDisplay, QStringLiteral("Richtig: %1").arg(rewards.pointsText()));
-    nameForScreenReader(m_errorDisplay, QStringLiteral("Fehler: %1").arg(errors));
+    WindowSetup::nameForScreenReader(m_pointsDisplay, QStringLiteral("Richtig: %1").arg(rewards.pointsText()));
+    WindowSetup::nameForScreenReader(m_errorDisplay, QStringLiteral("Fehler: %1").arg(errors));
     m_memoryInvitation->setVisible(rewards.memoryInvitationShown());
     m_catchInvitation->setVisible(rewards.catchInvitationShown());
     m_rocket->move(Twips::point(pictureLeft, rocketStartTop - rewards.rocketSteps() * rocketStep));

@@ -70,7 +70,7 @@ public:
     // menu or a game): centred, with a fresh task of the current mode.
     void activateForWork();
     WindowPlacement &placement() { return m_placement; }
-    // The command buttons, in the order of the spec.
+    // The command buttons, in the order the trainer gave them, "Blatt" last.
     const QList<QPushButton *> &commands() const { return m_commands; }
 
 signals:

@@ -16,11 +16,6 @@ inline int cellNamed(const TrainerDesign &design, const QString &name)
     return -1;
 }
 
-inline QString digitText(const CellDigit &digit)
-{
-    return digit ? QString::number(*digit) : QString();
-}
-
 // What a cell shows and what it expects, as the pupil reads them.
 inline QString shown(const TrainerModel &model, int cell)
 {
